@@ -1,0 +1,154 @@
+#include "app/Form1.h"
+
+#include "app/FormTable.h"
+#include "app/HotSpot.h"
+#include "app/SignatureBox.h"
+#include "catalogue/GetSignature.h"
+#include "links/SiteLinks.h"
+#include "tools/CopySignature.h"
+#include "tools/InsertSpaces.h"
+#include "tools/ToTraditional.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+
+const QString initialBoxText = QStringLiteral(u"签名将显示在这里，请点击获取签名\r\n");
+const QString symbolStripText = QStringLiteral(
+    u"常用的特殊符号 ★☆●◎◆◇〓↓↑←→※♂♀§┆┊⊙≌≯≮(￣︶￣)↗ (┬＿┬)↘ 跌∑√々");
+
+// Song faces first, then installed faces that render crisp at small pixel sizes.
+QFont songFont(int pixels)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral(u"宋体"),
+                      QStringLiteral("WenQuanYi Zen Hei Sharp"), QStringLiteral("AR PL UMing CN")});
+    font.setPixelSize(pixels);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void paintWhite(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Form1::Form1(PlatformAdapters adapters, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_adapters(std::move(adapters))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Velmora2011.1"));
+    setFixedSize(FormTable::clientSize);
+    createControls();
+    m_text1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    m_text1 = new SignatureBox(this);
+    m_text1->setObjectName(QString::fromLatin1(FormTable::text1.name));
+    m_text1->setGeometry(FormTable::text1.rect);
+    m_text1->setFrameShape(QFrame::NoFrame);
+    m_text1->setTabChangesFocus(true);
+    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text1->setFont(songFont(FormTable::boxFontPixels));
+    paintWhite(m_text1);
+    m_text1->setExactText(initialBoxText);
+
+    m_text2 = new QLineEdit(symbolStripText, this);
+    m_text2->setObjectName(QString::fromLatin1(FormTable::text2.name));
+    m_text2->setGeometry(FormTable::text2.rect);
+    m_text2->setFrame(false);
+    m_text2->setReadOnly(true);
+    m_text2->setTextMargins(0, 0, 0, 0);
+    m_text2->setFont(songFont(FormTable::stripFontPixels));
+    m_text2->setCursorPosition(0);
+    paintWhite(m_text2);
+
+    m_label5 = new QLabel(this);
+    m_label5->setObjectName(QString::fromLatin1(FormTable::label5.name));
+    m_label5->setGeometry(FormTable::label5.rect);
+    m_label5->setTextFormat(Qt::PlainText);
+    m_label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label5->setFont(songFont(FormTable::stripFontPixels));
+    m_label5->setAutoFillBackground(true);
+    QPalette statusPalette = m_label5->palette();
+    statusPalette.setColor(QPalette::Window, Qt::white);
+    statusPalette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    m_label5->setPalette(statusPalette);
+
+    for (const FormTable::HotSpotSpec &spec : FormTable::hotSpots) {
+        auto *hotSpot = new HotSpot(QString::fromUtf16(spec.caption), this);
+        hotSpot->setObjectName(QString::fromLatin1(spec.name));
+        hotSpot->setGeometry(spec.rect);
+        if (spec.handCursor)
+            hotSpot->setCursor(Qt::PointingHandCursor);
+        const FormTable::Command command = spec.command;
+        connect(hotSpot, &HotSpot::clicked, this, [this, command] { run(command); });
+    }
+    setTabOrder(m_text1, m_text2);
+}
+
+void Form1::run(FormTable::Command command)
+{
+    using FormTable::Command;
+    switch (command) {
+    case Command::GetSignature:
+        getSignature(*this, m_pairCount);
+        break;
+    case Command::ToTraditional:
+        toTraditional(*this, *m_adapters.codePage, *m_adapters.mapper);
+        break;
+    case Command::InsertSpaces:
+        insertSpaces(*this);
+        break;
+    case Command::CopySignature:
+        copySignature(*this, *m_adapters.clipboard);
+        break;
+    case Command::OpenGroupPictures:
+        openSitePage(SitePage::GroupPictures, *m_adapters.urlOpener);
+        break;
+    case Command::OpenSignatureCollection:
+        openSitePage(SitePage::SignatureCollection, *m_adapters.urlOpener);
+        break;
+    case Command::OpenNicknameCollection:
+        openSitePage(SitePage::NicknameCollection, *m_adapters.urlOpener);
+        break;
+    }
+}
+
+QString Form1::boxText() const
+{
+    return m_text1->exactText();
+}
+
+void Form1::setBoxText(const QString &text)
+{
+    m_text1->setExactText(text);
+}
+
+void Form1::setStatusLine(const QString &text)
+{
+    m_label5->setText(text);
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.fillRect(QRect(0, 0, 540, height()), Qt::white);
+}

@@ -1,0 +1,9 @@
+#include "platform/DesktopUrlOpener.h"
+
+#include <QDesktopServices>
+
+void DesktopUrlOpener::open(const QUrl &url)
+{
+    // The browser's fate is not ours to wait for; the result is ignored.
+    QDesktopServices::openUrl(url);
+}

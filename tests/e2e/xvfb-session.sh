@@ -1,0 +1,57 @@
+# Sourced by the end-to-end tests: a private Xvfb on a free display, the
+# program under test, and cleanup of both by process id on any exit.
+set -euo pipefail
+
+work_dir=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    rm -rf "$work_dir"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_xvfb() {
+    exec 3> >(cat >"$work_dir/display")
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 800x600x24 2>"$work_dir/xvfb.log" &
+    pids+=($!)
+    exec 3>&-
+    for _ in $(seq 100); do
+        [ -s "$work_dir/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$work_dir/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$work_dir/display")"
+    export XDG_RUNTIME_DIR="$work_dir/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    export LANG=C.UTF-8 LC_ALL=C.UTF-8
+    unset QT_QPA_PLATFORM
+}
+
+# Starts the program and sets $window to its X window id.
+start_program() {
+    "$@" >"$work_dir/program.log" 2>&1 &
+    pids+=($!)
+    window=""
+    for _ in $(seq 250); do
+        window=$(xdotool search --onlyvisible --name '^Velmora2011\.1$' 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && break
+        sleep 0.02
+    done
+    [ -n "$window" ] || fail "no window titled Velmora2011.1: $(cat "$work_dir/program.log")"
+}
+
+click() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.15
+}
+
+# Writes a PNG of a window-relative rectangle: snapshot FILE X Y W H.
+snapshot() {
+    import -silent -window "$window" -crop "$4x$5+$2+$3" +repage "$1"
+}

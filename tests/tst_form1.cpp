@@ -1,0 +1,312 @@
+#include "FakeAdapters.h"
+#include "app/Form1.h"
+#include "catalogue/SignatureCatalogue.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+const QString initialText = QStringLiteral(u"签名将显示在这里，请点击获取签名\r\n");
+
+// Clicks the form where a user would: on whatever child lies under the point.
+void clickAt(Form1 &form, QPoint point)
+{
+    QWidget *child = form.childAt(point);
+    QWidget *target = child ? child : &form;
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&form, point));
+}
+
+QWidget *control(Form1 &form, const char *name)
+{
+    return form.findChild<QWidget *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+    FakeAdapterHandles fakes{};
+    std::unique_ptr<Form1> form;
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<Form1>(fakeAdapters(fakes));
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void windowIsFixedWithoutMaximise()
+    {
+        QCOMPARE(form->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Velmora2011.1"));
+        QCOMPARE(form->size(), QSize(541, 398));
+        QCOMPARE(form->minimumSize(), QSize(541, 398));
+        QCOMPARE(form->maximumSize(), QSize(541, 398));
+        const Qt::WindowFlags flags = form->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    void controlRectangles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("rect");
+        QTest::addRow("Text1") << "Text1" << QRect(36, 68, 468, 103);
+        QTest::addRow("Label1") << "Label1" << QRect(27, 278, 139, 33);
+        QTest::addRow("Label2") << "Label2" << QRect(197, 275, 88, 40);
+        QTest::addRow("Text2") << "Text2" << QRect(37, 203, 467, 13);
+        QTest::addRow("Label3") << "Label3" << QRect(313, 275, 87, 41);
+        QTest::addRow("Label4") << "Label4" << QRect(426, 276, 87, 41);
+        QTest::addRow("Label5") << "Label5" << QRect(38, 176, 142, 22);
+        QTest::addRow("Label6") << "Label6" << QRect(22, 332, 147, 43);
+        QTest::addRow("Label7") << "Label7" << QRect(196, 333, 142, 41);
+        QTest::addRow("Label8") << "Label8" << QRect(371, 336, 142, 40);
+    }
+    void controlRectangles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, rect);
+        QWidget *widget = form->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), rect);
+        QVERIFY(widget->isVisible());
+    }
+
+    void hotSpots_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("hand");
+        QTest::addRow("Label1") << "Label1" << QStringLiteral(u"获取情侣签名") << true;
+        QTest::addRow("Label2") << "Label2" << QStringLiteral(u"转繁体") << false;
+        QTest::addRow("Label3") << "Label3" << QStringLiteral(u"加空格") << false;
+        QTest::addRow("Label4") << "Label4" << QStringLiteral(u"复制") << false;
+        QTest::addRow("Label6") << "Label6" << QStringLiteral(u"QQ个性分组图案") << true;
+        QTest::addRow("Label7") << "Label7" << QStringLiteral(u"QQ个性签名大全") << true;
+        QTest::addRow("Label8") << "Label8" << QStringLiteral(u"好听的网名大全") << true;
+    }
+    void hotSpots()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(bool, hand);
+        auto *hotSpot = form->findChild<QAbstractButton *>(name);
+        QVERIFY(hotSpot);
+        QVERIFY(hotSpot->text().isEmpty());
+        QVERIFY(!hotSpot->autoFillBackground());
+        QCOMPARE(hotSpot->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(hotSpot->testAttribute(Qt::WA_SetCursor), hand);
+        QCOMPARE(hotSpot->cursor().shape() != Qt::ArrowCursor, hand);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(hotSpot);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), caption);
+        QCOMPARE(accessible->role(), QAccessible::Button);
+    }
+
+    void handCursorIsOneCursor()
+    {
+        const QCursor hand = control(*form, "Label1")->cursor();
+        for (const char *name : {"Label6", "Label7", "Label8"}) {
+            QCOMPARE(control(*form, name)->cursor().shape(), hand.shape());
+        }
+    }
+
+    void textControls()
+    {
+        auto *text1 = form->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        auto *text2 = form->findChild<QLineEdit *>(QStringLiteral("Text2"));
+        auto *label5 = form->findChild<QLabel *>(QStringLiteral("Label5"));
+        QVERIFY(text1 && text2 && label5);
+        QCOMPARE(text1->frameShape(), QFrame::NoFrame);
+        QCOMPARE(text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QVERIFY(!text1->isReadOnly());
+        QCOMPARE(text1->palette().color(QPalette::Base), QColor(Qt::white));
+        QVERIFY(!text2->hasFrame());
+        QVERIFY(text2->isReadOnly());
+        QCOMPARE(text2->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(text2->text(), QStringLiteral(u"常用的特殊符号 ★☆●◎◆◇〓↓↑←→※♂♀§┆┊⊙≌≯≮(￣︶￣)↗ "
+                                               u"(┬＿┬)↘ 跌∑√々"));
+        QVERIFY(label5->autoFillBackground());
+        QCOMPARE(label5->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(label5->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(label5->focusPolicy(), Qt::NoFocus);
+        QVERIFY(label5->alignment().testFlag(Qt::AlignLeft));
+        QVERIFY(label5->text().isEmpty());
+    }
+
+    void fonts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pixels");
+        QTest::addRow("Text1 10.5 pt") << "Text1" << 14;
+        QTest::addRow("Text2 9 pt") << "Text2" << 12;
+    }
+    void fonts()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, pixels);
+        QWidget *widget = form->findChild<QWidget *>(name);
+        QCOMPARE(widget->font().pixelSize(), pixels);
+        QCOMPARE(widget->font().weight(), QFont::Normal);
+        QVERIFY(widget->font().families().contains(QStringLiteral(u"宋体")));
+        // Whatever the machine offers, the face used must be a Song/Ming one of the list.
+        const QString used = QFontInfo(widget->font()).family();
+        QVERIFY2(widget->font().families().contains(used), qPrintable(used));
+    }
+
+    void initialStateAndFocus()
+    {
+        QCOMPARE(form->boxText(), initialText);
+        QCOMPARE(form->pairCount(), 0);
+        QWidget *text1 = control(*form, "Text1");
+        QWidget *text2 = control(*form, "Text2");
+        QTRY_COMPARE(QApplication::focusWidget(), text1);
+        QTest::keyClick(text1, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), text2);
+        QTest::keyClick(text2, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), text1);
+    }
+
+    void symbolStripIsReadOnlyButSelectable()
+    {
+        auto *text2 = form->findChild<QLineEdit *>(QStringLiteral("Text2"));
+        const QString before = text2->text();
+        text2->setFocus();
+        QTest::keyClicks(text2, QStringLiteral("abc"));
+        QTest::keyClick(text2, Qt::Key_Backspace);
+        QCOMPARE(text2->text(), before);
+        text2->selectAll();
+        QCOMPARE(text2->selectedText(), before);
+    }
+
+    void clickInsideLabel1ShowsNextPosition_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addRow("centre") << QPoint(96, 294);
+        QTest::addRow("top-left pixel") << QPoint(27, 278);
+        QTest::addRow("bottom-right pixel") << QPoint(165, 310);
+    }
+    void clickInsideLabel1ShowsNextPosition()
+    {
+        QFETCH(QPoint, point);
+        setStatusLine(QStringLiteral(u"签名已转为繁体字"));
+        clickAt(*form, point);
+        QCOMPARE(form->pairCount(), 1);
+        QCOMPARE(form->boxText(), SignatureCatalogue::textAt(1));
+        QVERIFY(statusLine().isEmpty());
+    }
+
+    void clickOnPaintedButtonOutsideHotSpotDoesNothing_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        for (int row = 275; row <= 277; ++row)
+            QTest::addRow("row %d above Label1", row) << QPoint(96, row);
+        for (int row = 311; row <= 315; ++row)
+            QTest::addRow("row %d below Label1", row) << QPoint(96, row);
+        QTest::addRow("column 26 left of Label1") << QPoint(26, 294);
+        QTest::addRow("between Label4 and the frame edge") << QPoint(520, 290);
+    }
+    void clickOnPaintedButtonOutsideHotSpotDoesNothing()
+    {
+        QFETCH(QPoint, point);
+        setStatusLine(QStringLiteral("unchanged"));
+        clickAt(*form, point);
+        QCOMPARE(form->pairCount(), 0);
+        QCOMPARE(form->boxText(), initialText);
+        QCOMPARE(statusLine(), QStringLiteral("unchanged"));
+        QVERIFY(fakes.urlOpener->opened.isEmpty());
+    }
+
+    void linksOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("path");
+        QTest::addRow("Label6") << "Label6" << "/fenzu/";
+        QTest::addRow("Label7") << "Label7" << "/Article/fantizi/";
+        QTest::addRow("Label8") << "Label8" << "/gexing/haoting/";
+    }
+    void linksOpenTheirPages()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, path);
+        clickAt(*form, control(*form, qPrintable(name))->geometry().center());
+        setStatusLine(QStringLiteral("kept"));
+        clickAt(*form, control(*form, qPrintable(name))->geometry().center());
+        QCOMPARE(fakes.urlOpener->opened.size(), 2);
+        for (const QUrl &url : fakes.urlOpener->opened)
+            QCOMPARE(url.path(), path);
+        QCOMPARE(statusLine(), QStringLiteral("kept"));
+        QCOMPARE(form->boxText(), initialText);
+    }
+
+    void typingDoesNotMoveTheWalk()
+    {
+        clickAt(*form, QPoint(96, 294));
+        auto *text1 = form->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        text1->setFocus();
+        text1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text1, QStringLiteral("xy"));
+        QCOMPARE(form->pairCount(), 1);
+        QVERIFY(form->boxText().endsWith(u"xy"));
+        clickAt(*form, QPoint(96, 294));
+        QCOMPARE(form->pairCount(), 2);
+        QCOMPARE(form->boxText(), SignatureCatalogue::textAt(2));
+    }
+
+    void boxKeepsExactText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("CR LF and trailing blanks") << QStringLiteral("a  \r\n\r\nb");
+        QTest::addRow("lone CR and LF") << QStringLiteral("a\rb\nc\r");
+        QTest::addRow("no-break space") << QStringLiteral(u"a\u00A0b");
+        QTest::addRow("paragraph separator") << QStringLiteral(u"a\u2029b");
+        QTest::addRow("empty") << QString();
+    }
+    void boxKeepsExactText()
+    {
+        QFETCH(QString, text);
+        form->setBoxText(text);
+        QCOMPARE(form->boxText(), text);
+        auto *text1 = form->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        text1->moveCursor(QTextCursor::Start);
+        QCOMPARE(form->boxText(), text);
+    }
+
+    void editedBoxReadsLinesWithCrLf()
+    {
+        form->setBoxText(QStringLiteral(u"a\u00A0\nb"));
+        auto *text1 = form->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        text1->setFocus();
+        text1->moveCursor(QTextCursor::End);
+        QTest::keyClick(text1, Qt::Key_Return);
+        QTest::keyClicks(text1, QStringLiteral("c"));
+        QCOMPARE(form->boxText(), QStringLiteral(u"a\u00A0\r\nb\r\nc"));
+        QTest::keyClick(text1, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(text1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->boxText(), QStringLiteral(u"a\u00A0\nb"));
+    }
+
+private:
+    QString statusLine() const
+    {
+        return form->findChild<QLabel *>(QStringLiteral("Label5"))->text();
+    }
+    void setStatusLine(const QString &text) { form->setStatusLine(text); }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,3 @@
+#include "tools/ToTraditional.h"
+
+void toTraditional(SignatureSurface &, const CodePage936 &, TraditionalMapper &) {}
