@@ -5,6 +5,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Lets Wayland compositors match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     Form1 form(systemAdapters());
     form.show();
     return application.exec();
