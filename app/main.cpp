@@ -2,6 +2,10 @@
 
 #include <QApplication>
 
+#ifdef VELMORA_BENCH_FIRST_PAINT
+#include "app/FirstPaintProbe.h"
+#endif
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -9,5 +13,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     Form1 form(systemAdapters());
     form.show();
+#ifdef VELMORA_BENCH_FIRST_PAINT
+    new FirstPaintProbe(&form);
+#endif
     return application.exec();
 }
