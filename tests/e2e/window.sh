@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The real window: size hints, window-manager hints, cursors over the
+# hot-spots, and clicks on painted parts outside the hot-spots.
+source "$(dirname "$0")/xvfb-session.sh"
+program=$1
+cursor_probe=$2
+
+start_xvfb
+start_program "$program"
+
+# Minimum and maximum size are both the client area: the user cannot resize.
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+grep -q "minimum size: 541 by 398" <<<"$hints" || fail "minimum size: $hints"
+grep -q "maximum size: 541 by 398" <<<"$hints" || fail "maximum size: $hints"
+
+# _MOTIF_WM_HINTS: flags, functions, decorations ... Functions must offer
+# move, minimise and close (0x04, 0x08, 0x20) and never maximise (0x10).
+motif=$(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //')
+IFS=', ' read -r -a fields <<<"$motif"
+functions=$((fields[1]))
+((functions & 0x10)) && fail "maximise offered: $motif"
+((functions & 0x08)) || fail "no minimise: $motif"
+((functions & 0x20)) || fail "no close: $motif"
+
+# Hand over Label1 and the links, the standard arrow over the tool buttons.
+cursor_at() {
+    xdotool mousemove --window "$window" "$1" "$2"
+    sleep 0.2
+    "$cursor_probe"
+}
+for point in "96 294" "95 353" "267 353" "442 356"; do
+    shape=$(cursor_at $point)
+    [ "$shape" = "32x32 6,0 2" ] || fail "cursor at $point is $shape, not the hand"
+done
+for point in "241 295" "356 295" "469 296" "300 120"; do
+    shape=$(cursor_at $point)
+    [ "$shape" != "32x32 6,0 2" ] || fail "hand cursor at $point"
+done
+
+# Painted button parts outside the hot-spots do nothing: the status line
+# stays empty and a copy still finds the initial box text.
+snapshot "$work_dir/status-start.png" 38 176 142 22
+for point in "96 276" "96 312" "166 294" "241 315" "312 295" "469 275" "520 296"; do
+    click $point
+done
+snapshot "$work_dir/status-after.png" 38 176 142 22
+changed=$(compare -metric AE "$work_dir/status-start.png" "$work_dir/status-after.png" null: 2>&1 || true)
+[ "${changed%% *}" -eq 0 ] || fail "a click outside the hot-spots changed the status line"
+click 469 296
+printf '签名将显示在这里，请点击获取签名\r\n' >"$work_dir/expected"
+xclip -o -selection clipboard >"$work_dir/copied"
+cmp "$work_dir/expected" "$work_dir/copied" || fail "a click outside the hot-spots changed the box"
+echo "PASS: window"
