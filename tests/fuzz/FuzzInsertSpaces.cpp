@@ -1,0 +1,16 @@
+// insertSpaces keeps every non-blank character in order, puts exactly one
+// blank between neighbours and none at the ends, and is idempotent.
+#include "FuzzText.h"
+#include "tools/InsertSpaces.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = fuzzText(data, size);
+    const QString spaced = spacedText(text);
+    fuzzCheck(QString(spaced).remove(u' ') == QString(text).remove(u' '),
+              "non-blank characters kept in order");
+    fuzzCheck(!spaced.startsWith(u' ') && !spaced.endsWith(u' '), "no blank at either end");
+    fuzzCheck(!spaced.contains(QStringLiteral("  ")), "never two blanks together");
+    fuzzCheck(spacedText(spaced) == spaced, "spacing again changes nothing");
+    return 0;
+}
