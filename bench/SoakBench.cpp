@@ -1,0 +1,90 @@
+// Soak: clicks through all seven hot-spots in turn on a long box, offscreen,
+// and prints the resident memory after the first 1,000 clicks and at the end.
+#include "app/Form1.h"
+#include "app/FormTable.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// Catches the link buttons' addresses instead of starting a browser.
+class UrlSink : public QObject
+{
+    Q_OBJECT
+
+public:
+    int opened = 0;
+
+public slots:
+    void open(const QUrl &) { ++opened; }
+};
+
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+QString longBoxText()
+{
+    const QString piece = QStringLiteral(u"导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n");
+    QString text;
+    while (text.size() + piece.size() <= 32767)
+        text += piece;
+    return text.leftJustified(32767, u'爱');
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int clicks = argc > 1 ? std::atoi(argv[1]) : 100000;
+    UrlSink sink;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &sink, "open");
+
+    Form1 form(systemAdapters());
+    form.show();
+    const QString longText = longBoxText();
+    QList<QAbstractButton *> hotSpots;
+    for (const FormTable::HotSpotSpec &spec : FormTable::hotSpots)
+        hotSpots.append(form.findChild<QAbstractButton *>(QString::fromLatin1(spec.name)));
+
+    QElapsedTimer timer;
+    timer.start();
+    long afterWarmUp = 0;
+    for (int i = 0; i < clicks; ++i) {
+        QAbstractButton *hotSpot = hotSpots.at(i % hotSpots.size());
+        QTest::mouseClick(hotSpot, Qt::LeftButton, {}, hotSpot->rect().center());
+        // The tools work on a full box, as if the user pasted one after each pair.
+        if (i % hotSpots.size() == 0)
+            form.setBoxText(longText);
+        if (i + 1 == 1000)
+            afterWarmUp = residentKilobytes();
+    }
+    const long atEnd = residentKilobytes();
+    std::printf("soak: %d clicks in %.1f s, %d pages opened, box %lld characters\n", clicks,
+                timer.elapsed() / 1000.0, sink.opened,
+                static_cast<long long>(form.boxText().size()));
+    std::printf("soak: resident after 1,000 clicks %.2f MiB, after %d clicks %.2f MiB, growth "
+                "%.2f MiB\n",
+                afterWarmUp / 1024.0, clicks, atEnd / 1024.0, (atEnd - afterWarmUp) / 1024.0);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    return 0;
+}
+
+#include "SoakBench.moc"
