@@ -1,0 +1,86 @@
+// Click to repaint: for each hot-spot, the time from the click until the
+// window has repainted and flushed, on a catalogue pair and on a full box.
+// Run it on a real display (Xvfb) to include the flush to the X server.
+#include "app/Form1.h"
+#include "app/FormTable.h"
+#include "catalogue/SignatureCatalogue.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+class UrlSink : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl &) {}
+};
+
+QString fullBox()
+{
+    const QString piece = QStringLiteral(u"演绎悲伤里不配悲情的心伤、离别，别离。自然就好。  \r\n");
+    QString text;
+    while (text.size() + piece.size() <= 32767)
+        text += piece;
+    return text.leftJustified(32767, u'伤');
+}
+
+struct Figures
+{
+    double median, min, max;
+};
+
+Figures measure(const FormTable::HotSpotSpec &spec, const QString &boxText, int runs)
+{
+    Form1 form(systemAdapters());
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        std::fprintf(stderr, "the window was not exposed\n");
+    auto *hotSpot = form.findChild<QAbstractButton *>(QString::fromLatin1(spec.name));
+    std::vector<double> times;
+    for (int i = 0; i < runs + 3; ++i) {
+        form.setBoxText(boxText);
+        QApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(hotSpot, Qt::LeftButton, {}, hotSpot->rect().center());
+        QApplication::processEvents();
+        if (i >= 3) // the first clicks warm caches and create the converter
+            times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.front(), times.back()};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    UrlSink sink;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &sink, "open");
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
+    const QString pair = SignatureCatalogue::textAt(1);
+    const QString full = fullBox();
+    std::printf("%-10s %-14s %10s %10s %10s\n", "hot-spot", "box", "median ms", "min ms",
+                "max ms");
+    for (const FormTable::HotSpotSpec &spec : FormTable::hotSpots) {
+        for (const auto &[label, text] : {std::pair{"pair", pair}, std::pair{"32,767 chars", full}}) {
+            const Figures figures = measure(spec, text, runs);
+            std::printf("%-10s %-14s %10.2f %10.2f %10.2f\n", spec.name, label, figures.median,
+                        figures.min, figures.max);
+        }
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    return 0;
+}
+
+#include "ClickBench.moc"
