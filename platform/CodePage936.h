@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <memory>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 
 // Conversion between text and code page 936 (GBK), the ANSI code page of
 // the Chinese (PRC) locale.
@@ -10,9 +11,10 @@ class CodePage936
 {
 public:
     virtual ~CodePage936() = default;
-    // Bytes of one character (a code point), or empty when code page 936 has none.
+    // The bytes of one code point, or empty when code page 936 has none that
+    // decode back to it. Whole-text conversion would silently drop some
+    // characters (U+200B, U+FEFF ...), so callers decide per character.
     virtual QByteArray encodeChar(char32_t codePoint) const = 0;
-    virtual QByteArray encode(QStringView text) const = 0;
     virtual QString decode(QByteArrayView bytes) const = 0;
 };
 
