@@ -11,6 +11,7 @@ class MemoryClipboard final : public Clipboard
 {
 public:
     bool refuse = false;
+    bool refuseText = false; // emptying works, taking the text fails
     QString text;
     bool holdsImage = false;
 
@@ -24,7 +25,7 @@ public:
     }
     bool setText(const QString &newText) override
     {
-        if (refuse)
+        if (refuse || refuseText)
             return false;
         text = newText;
         return true;
