@@ -12,6 +12,12 @@
 namespace {
 
 const QString initialText = QStringLiteral(u"签名将显示在这里，请点击获取签名\r\n");
+const QString p1Traditional =
+    QStringLiteral(u"導演記憶中不該記錄的回憶、悲傷，傷悲。習慣就好。  \r\n\r\n"
+                   u"演繹悲傷裏不配悲情的心傷、離別，別離。自然就好。");
+const QString p1Spaced = QStringLiteral(
+    u"导 演 记 忆 中 不 该 记 录 的 回 忆 、 悲 伤 ， 伤 悲 。 习 惯 就 好 。 \r \n \r \n "
+    u"演 绎 悲 伤 里 不 配 悲 情 的 心 伤 、 离 别 ， 别 离 。 自 然 就 好 。");
 
 // Clicks the form where a user would: on whatever child lies under the point.
 void clickAt(Form1 &form, QPoint point)
@@ -251,6 +257,48 @@ private slots:
             QCOMPARE(url.path(), path);
         QCOMPARE(statusLine(), QStringLiteral("kept"));
         QCOMPARE(form->boxText(), initialText);
+    }
+
+    void toolClicksRunTheirCommands_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("status");
+        const QString p1 = SignatureCatalogue::textAt(1);
+        QTest::addRow("Label2 converts") << "Label2" << false << p1Traditional << QString()
+                                         << QStringLiteral(u"签名已转为繁体字");
+        QTest::addRow("Label3 spaces")
+            << "Label3" << false << p1Spaced << QString() << QStringLiteral(u"加空格成功");
+        QTest::addRow("Label4 copies the whole box")
+            << "Label4" << false << p1 << p1 << QStringLiteral(u"你已成功复制签名");
+        QTest::addRow("Label4 refused")
+            << "Label4" << true << p1 << QString() << QStringLiteral(u"复制失败，请重试");
+    }
+    void toolClicksRunTheirCommands()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, refuse);
+        QFETCH(QString, box);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, status);
+        clickAt(*form, QPoint(96, 294));
+        fakes.clipboard->refuse = refuse;
+        // Part of the box selected: the commands still take the whole text.
+        auto *text1 = form->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        QTextCursor cursor = text1->textCursor();
+        cursor.setPosition(2);
+        cursor.setPosition(5, QTextCursor::KeepAnchor);
+        text1->setTextCursor(cursor);
+        clickAt(*form, control(*form, qPrintable(name))->geometry().center());
+        QCOMPARE(form->boxText(), box);
+        QCOMPARE(fakes.clipboard->text, clipboard);
+        QCOMPARE(statusLine(), status);
+        // The walk goes on from where it was, in stored form.
+        clickAt(*form, QPoint(96, 294));
+        QCOMPARE(form->boxText(), SignatureCatalogue::textAt(2));
+        QVERIFY(statusLine().isEmpty());
     }
 
     void typingDoesNotMoveTheWalk()
