@@ -1,8 +1,10 @@
 #include "app/Form1.h"
 
+#include "app/Artwork.h"
 #include "app/FormTable.h"
 #include "app/HotSpot.h"
 #include "app/SignatureBox.h"
+#include "assets/ArtworkTable.h"
 #include "catalogue/GetSignature.h"
 #include "links/SiteLinks.h"
 #include "tools/CopySignature.h"
@@ -49,6 +51,7 @@ Form1::Form1(PlatformAdapters adapters, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmora2011.1"));
     setFixedSize(FormTable::clientSize);
+    setWindowIcon(Artwork::icon());
     createControls();
     m_text1->setFocus();
 }
@@ -91,12 +94,13 @@ void Form1::createControls()
     statusPalette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
     m_label5->setPalette(statusPalette);
 
+    const QCursor hand = Artwork::handCursor();
     for (const FormTable::HotSpotSpec &spec : FormTable::hotSpots) {
         auto *hotSpot = new HotSpot(QString::fromUtf16(spec.caption), this);
         hotSpot->setObjectName(QString::fromLatin1(spec.name));
         hotSpot->setGeometry(spec.rect);
         if (spec.handCursor)
-            hotSpot->setCursor(Qt::PointingHandCursor);
+            hotSpot->setCursor(hand);
         const FormTable::Command command = spec.command;
         connect(hotSpot, &HotSpot::clicked, this, [this, command] { run(command); });
     }
@@ -148,7 +152,13 @@ void Form1::setStatusLine(const QString &text)
 
 void Form1::paintEvent(QPaintEvent *)
 {
+    const int scale = devicePixelRatio() > 1 ? 2 : 1;
+    if (m_background.isNull() || m_background.devicePixelRatio() != scale)
+        m_background = Artwork::background(scale);
+    // The picture, unscaled from the top-left corner, is a column narrower
+    // than the client area and a few rows taller.
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    painter.fillRect(QRect(0, 0, 540, height()), Qt::white);
+    painter.drawImage(QPoint(0, 0), m_background);
+    const int pictureWidth = ArtworkTable::pictureSize.width();
+    painter.fillRect(QRect(pictureWidth, 0, width() - pictureWidth, height()), palette().window());
 }

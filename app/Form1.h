@@ -3,6 +3,7 @@
 #include "platform/PlatformAdapters.h"
 #include "tools/SignatureSurface.h"
 
+#include <QImage>
 #include <QWidget>
 
 class HotSpot;
@@ -41,4 +42,5 @@ private:
     SignatureBox *m_text1 = nullptr;
     QLineEdit *m_text2 = nullptr;
     QLabel *m_label5 = nullptr;
+    QImage m_background; // for the device pixel ratio last painted at
 };
