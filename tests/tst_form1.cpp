@@ -1,5 +1,7 @@
 #include "FakeAdapters.h"
+#include "app/Artwork.h"
 #include "app/Form1.h"
+#include "app/FormTable.h"
 #include "catalogue/SignatureCatalogue.h"
 
 #include <QAbstractButton>
@@ -114,19 +116,72 @@ private slots:
         QVERIFY(!hotSpot->autoFillBackground());
         QCOMPARE(hotSpot->focusPolicy(), Qt::NoFocus);
         QCOMPARE(hotSpot->testAttribute(Qt::WA_SetCursor), hand);
-        QCOMPARE(hotSpot->cursor().shape() != Qt::ArrowCursor, hand);
+        const QCursor cursor = hotSpot->cursor();
+        QCOMPARE(cursor.shape(), hand ? Qt::BitmapCursor : Qt::ArrowCursor);
+        if (hand) {
+            QCOMPARE(cursor.hotSpot(), QPoint(6, 0));
+            QCOMPARE(cursor.bitmap().size(), QSize(32, 32));
+            QCOMPARE(cursor.mask().size(), QSize(32, 32));
+        }
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(hotSpot);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), caption);
         QCOMPARE(accessible->role(), QAccessible::Button);
     }
 
+    // One two-colour picture over all four: black where the bitmap is set,
+    // white where only the mask is.
     void handCursorIsOneCursor()
     {
         const QCursor hand = control(*form, "Label1")->cursor();
-        for (const char *name : {"Label6", "Label7", "Label8"}) {
-            QCOMPARE(control(*form, name)->cursor().shape(), hand.shape());
+        const QImage bitmap = hand.bitmap().toImage();
+        const QImage mask = hand.mask().toImage();
+        const QRgb set = QColor(Qt::color1).rgb();
+        int black = 0;
+        int white = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const bool drawn = mask.pixel(x, y) == set;
+                QVERIFY(drawn || bitmap.pixel(x, y) != set);
+                if (drawn)
+                    ++(bitmap.pixel(x, y) == set ? black : white);
+            }
         }
+        QVERIFY(black > 0 && white > 0);
+        for (const char *name : {"Label6", "Label7", "Label8"}) {
+            const QCursor cursor = control(*form, name)->cursor();
+            QCOMPARE(cursor.hotSpot(), hand.hotSpot());
+            QCOMPARE(cursor.bitmap().toImage(), bitmap);
+            QCOMPARE(cursor.mask().toImage(), mask);
+        }
+    }
+
+    // The picture unscaled from the corner, the window face in the last
+    // column, wherever no text control covers it.
+    void windowShowsTheBackground()
+    {
+        const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), QSize(541, 398));
+        const QImage picture = Artwork::background(1);
+        const QRgb face = form->palette().color(QPalette::Window).rgb();
+        const QRegion controls =
+            QRegion(FormTable::text1.rect) + FormTable::text2.rect + FormTable::label5.rect;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                if (controls.contains(QPoint(x, y)))
+                    continue;
+                const QRgb expected = x < 540 ? picture.pixel(x, y) : face;
+                if (shown.pixel(x, y) != expected)
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void windowIconHasEverySize()
+    {
+        const QList<QSize> sizes = form->windowIcon().availableSizes();
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            QVERIFY(sizes.contains(QSize(size, size)));
     }
 
     void textControls()

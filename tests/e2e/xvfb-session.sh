@@ -16,9 +16,10 @@ fail() {
     exit 1
 }
 
+# start_xvfb [WIDTHxHEIGHT]: the screen is 800x600 unless given.
 start_xvfb() {
     exec 3> >(cat >"$work_dir/display")
-    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 800x600x24 2>"$work_dir/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${1:-800x600}x24" 2>"$work_dir/xvfb.log" &
     pids+=($!)
     exec 3>&-
     for _ in $(seq 100); do

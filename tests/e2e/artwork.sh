@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The real window shows the committed background picture unscaled, pixel for
+# pixel wherever the signature box, the symbol strip and the status line do
+# not cover it, and the window face in its last column: at a scale of 1 with
+# background.png and at QT_SCALE_FACTOR=2 with background@2x.png.
+source "$(dirname "$0")/xvfb-session.sh"
+program=$1
+assets=$2
+
+# Text1, Text2 and Label5 as x y width height.
+controls=("36 68 468 103" "37 203 467 13" "38 176 142 22")
+
+# Blacks out the text controls of a window-sized picture: hide FILE SCALE.
+hide_controls() {
+    local draws=() x y w h
+    for control in "${controls[@]}"; do
+        read -r x y w h <<<"$control"
+        draws+=(-draw "rectangle $((x * $2)),$((y * $2)) $(((x + w) * $2 - 1)),$(((y + h) * $2 - 1))")
+    done
+    convert "$1" -fill black "${draws[@]}" "$1"
+}
+
+# check_scale SCALE PICTURE
+check_scale() {
+    local scale=$1 width=$((540 * $1)) height=$((398 * $1))
+    local expected="$work_dir/expected-$scale.png" shown="$work_dir/shown-$scale.png"
+    start_program env QT_SCALE_FACTOR="$scale" "$program"
+    size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+    [ "$size" = "$((541 * scale))x$height" ] || fail "window at scale $scale is $size"
+
+    convert "$2" -crop "${width}x${height}+0+0" +repage "$expected"
+    hide_controls "$expected" "$scale"
+    local differing=""
+    for _ in $(seq 30); do
+        import -silent -window "$window" "$work_dir/window.png"
+        convert "$work_dir/window.png" -crop "${width}x${height}+0+0" +repage "$shown"
+        hide_controls "$shown" "$scale"
+        differing=$(compare -metric AE "$expected" "$shown" null: 2>&1 || true)
+        [ "${differing%% *}" = 0 ] && break
+        sleep 0.1 # the first frame may still be on its way
+    done
+    [ "${differing%% *}" = 0 ] ||
+        fail "scale $scale: $differing pixels differ from $(basename "$2")"
+
+    colours=$(convert "$work_dir/window.png" -crop "${scale}x${height}+${width}+0" -format %k info:)
+    [ "$colours" = 1 ] || fail "scale $scale: the last column has $colours colours"
+
+    kill "${pids[-1]}"
+    wait "${pids[-1]}" 2>/dev/null || true
+}
+
+start_xvfb 1280x1024 # room for the window at scale 2
+check_scale 1 "$assets/background.png"
+check_scale 2 "$assets/background@2x.png"
+echo "PASS: artwork"
