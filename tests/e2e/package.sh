@@ -27,7 +27,11 @@ for package in libqt6widgets6 qt6-qpa-plugins libicu72 libopencc1.1 libopencc-da
     [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package"
 done
 [[ "$(dpkg-deb -f "$deb" Recommends)" == *xdg-utils* ]] || fail "Recommends lacks xdg-utils"
-dpkg-deb -c "$deb" | grep -q "./usr/share/applications/$app_id.desktop" || fail "deb lacks the desktop entry"
+contents=$(dpkg-deb -c "$deb")
+for file in usr/bin/velmora "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
+    "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
+    grep -q "\./$file\$" <<<"$contents" || fail "the .deb lacks $file"
+done
 
 dpkg-deb -x "$deb" "$work_dir/root"
 start_xvfb
