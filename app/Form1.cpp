@@ -78,6 +78,8 @@ void Form1::createControls()
     m_text2->setFrame(false);
     m_text2->setReadOnly(true);
     m_text2->setTextMargins(0, 0, 0, 0);
+    // The strip is one pixel taller than its font: top-aligned, no stroke is cut.
+    m_text2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_text2->setFont(songFont(FormTable::stripFontPixels));
     m_text2->setCursorPosition(0);
     paintWhite(m_text2);
