@@ -11,6 +11,7 @@
 #include "tools/InsertSpaces.h"
 #include "tools/ToTraditional.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -28,7 +29,9 @@ QFont songFont(int pixels)
     font.setFamilies({QStringLiteral("SimSun"), QStringLiteral(u"宋体"),
                       QStringLiteral("WenQuanYi Zen Hei Sharp"), QStringLiteral("AR PL UMing CN")});
     font.setPixelSize(pixels);
-    font.setStyleStrategy(QFont::NoAntialias);
+    // Crisp bitmap-like strokes at 1x; on HiDPI screens smoothing looks better.
+    if (qGuiApp->devicePixelRatio() <= 1.0)
+        font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
