@@ -15,12 +15,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
 const QString initialBoxText = QStringLiteral(u"签名将显示在这里，请点击获取签名\r\n");
-const QString symbolStripText = QStringLiteral(
-    u"常用的特殊符号 ★☆●◎◆◇〓↓↑←→※♂♀§┆┊⊙≌≯≮(￣︶￣)↗ (┬＿┬)↘ 跌∑√々");
+const QString symbolStripText =
+    QStringLiteral(u"常用的特殊符号 ★☆●◎◆◇〓↓↑←→※♂♀§┆┊⊙≌≯≮(￣︶￣)↗ (┬＿┬)↘ 跌∑√々");
 
 // Song faces first, then installed faces that render crisp at small pixel sizes.
 QFont songFont(int pixels)
@@ -54,7 +55,8 @@ Form1::Form1(PlatformAdapters adapters, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmora2011.1"));
     setFixedSize(FormTable::clientSize);
-    setWindowIcon(Artwork::icon());
+    // The children inherit it: no text is ever laid out in a face not used.
+    setFont(songFont(FormTable::stripFontPixels));
     createControls();
     m_text1->setFocus();
 }
@@ -157,6 +159,15 @@ void Form1::setStatusLine(const QString &text)
 
 void Form1::paintEvent(QPaintEvent *)
 {
+    // Decoding the icon's pictures can wait until the window is on screen.
+    if (windowIcon().cacheKey() == QGuiApplication::windowIcon().cacheKey() && !m_iconPending) {
+        m_iconPending = true;
+        QTimer::singleShot(0, this, [this] {
+            const QIcon icon = Artwork::icon();
+            setWindowIcon(icon);
+            QGuiApplication::setWindowIcon(icon);
+        });
+    }
     const int scale = devicePixelRatio() > 1 ? 2 : 1;
     if (m_background.isNull() || m_background.devicePixelRatio() != scale)
         m_background = Artwork::background(scale);

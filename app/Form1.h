@@ -43,4 +43,5 @@ private:
     QLineEdit *m_text2 = nullptr;
     QLabel *m_label5 = nullptr;
     QImage m_background; // for the device pixel ratio last painted at
+    bool m_iconPending = false;
 };

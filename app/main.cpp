@@ -12,7 +12,6 @@ int main(int argc, char *argv[])
     // Lets Wayland compositors match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     Form1 form(systemAdapters());
-    QApplication::setWindowIcon(form.windowIcon());
     form.show();
 #ifdef VELMORA_BENCH_FIRST_PAINT
     new FirstPaintProbe(&form);

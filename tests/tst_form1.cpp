@@ -142,6 +142,9 @@ private slots:
 
     void windowIconHasEverySize()
     {
+        // The icon is decoded once the first frame is on screen.
+        QTRY_VERIFY(!form->windowIcon().availableSizes().isEmpty());
+        QCOMPARE(QGuiApplication::windowIcon().cacheKey(), form->windowIcon().cacheKey());
         const QList<QSize> sizes = form->windowIcon().availableSizes();
         for (int size : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY(sizes.contains(QSize(size, size)));
