@@ -2,6 +2,8 @@
 
 #include <unicode/ucnv.h>
 
+#include <vector>
+
 namespace {
 
 struct ConverterCloser
@@ -28,6 +30,24 @@ class IcuCodePage936 final : public CodePage936
 {
 public:
     QByteArray encodeChar(char32_t codePoint) const override
+    {
+        if (codePoint > 0xFFFF)
+            return encodeUncached(codePoint);
+        // Texts repeat few distinct characters: each is asked of ICU once.
+        if (m_bmp.empty())
+            m_bmp.resize(0x10000);
+        quint32 &entry = m_bmp[codePoint];
+        if (entry == 0) {
+            const QByteArray bytes = encodeUncached(codePoint);
+            entry = known | quint32(bytes.size()) << 16;
+            for (qsizetype i = 0; i < bytes.size(); ++i)
+                entry |= quint32(quint8(bytes[i])) << (8 * i);
+        }
+        const char bytes[2] = {char(entry & 0xFF), char(entry >> 8 & 0xFF)};
+        return QByteArray(bytes, entry >> 16 & 0x3);
+    }
+
+    QByteArray encodeUncached(char32_t codePoint) const
     {
         if (!m_converter || codePoint > 0x10FFFF || QChar::isSurrogate(codePoint))
             return {};
@@ -66,7 +86,12 @@ public:
     }
 
 private:
+    // Code page 936 has at most two bytes a character: a cache entry holds
+    // them in its low bits, their number in bits 16 and 17, and a known flag.
+    static constexpr quint32 known = 0x80000000;
+
     ConverterPtr m_converter = openCodePage936();
+    mutable std::vector<quint32> m_bmp;
 };
 
 } // namespace

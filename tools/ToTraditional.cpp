@@ -6,6 +6,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace {
 
 // The text's code points; a lone surrogate counts as one and is kept as it is.
@@ -80,14 +82,16 @@ QString traditionalText(const QString &source, const CodePage936 &codePage,
     const QList<char32_t> mapped = mappedPoints(source, sourcePoints, mapper);
     qsizetype offset = 0;
     for (qsizetype i = 0; i < sourcePoints.size(); ++i) {
-        QByteArray bytes = sourceBytes.sliced(offset, byteCounts[i]);
+        const qsizetype count = byteCounts[i];
+        const char *bytes = sourceBytes.constData() + offset;
+        QByteArray traditional;
         if (mapped[i] != sourcePoints[i] && QChar::script(sourcePoints[i]) == QChar::Script_Han) {
-            const QByteArray traditional = codePage.encodeChar(mapped[i]);
-            if (traditional.size() == bytes.size())
-                bytes = traditional;
+            traditional = codePage.encodeChar(mapped[i]);
+            if (traditional.size() == count)
+                bytes = traditional.constData();
         }
-        destination.replace(offset, bytes.size(), bytes);
-        offset += bytes.size();
+        std::copy_n(bytes, count, destination.data() + offset);
+        offset += count;
     }
 
     // Back to text; the characters kept aside return to their places.
