@@ -77,12 +77,12 @@ int main(int argc, char *argv[])
             afterWarmUp = residentKilobytes();
     }
     const long atEnd = residentKilobytes();
-    std::printf("soak: %d clicks in %.1f s, %d pages opened, box %lld characters\n", clicks,
-                timer.elapsed() / 1000.0, sink.opened,
-                static_cast<long long>(form.boxText().size()));
-    std::printf("soak: resident after 1,000 clicks %.2f MiB, after %d clicks %.2f MiB, growth "
-                "%.2f MiB\n",
-                afterWarmUp / 1024.0, clicks, atEnd / 1024.0, (atEnd - afterWarmUp) / 1024.0);
+    std::printf("| soak, %d clicks through all hot-spots on a full box | %.1f s | | | %d pages "
+                "opened |\n",
+                clicks, timer.elapsed() / 1000.0, sink.opened);
+    std::printf("| soak, resident memory after 1,000 clicks and at the end | %.2f MiB | | | "
+                "%.2f MiB at the end, growth %.2f MiB |\n",
+                afterWarmUp / 1024.0, atEnd / 1024.0, (atEnd - afterWarmUp) / 1024.0);
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     return 0;
 }

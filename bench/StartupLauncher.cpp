@@ -1,5 +1,6 @@
 // Starts programs that print "first-paint <monotonic ns>" at their first
-// frame, interleaved, and prints exec-to-first-paint times and peak memory.
+// frame, interleaved, and prints exec-to-first-paint times and peak memory
+// against the last program named, the yardstick.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -87,9 +88,12 @@ int main(int argc, char *argv[])
         for (int p = 0; p < programs; ++p)
             results[static_cast<size_t>(p)].push_back(launch(argv[2 + p]));
     }
-    std::printf("%-28s %10s %10s %10s %12s\n", "program", "median ms", "min ms", "max ms",
-                "peak MiB");
-    for (int p = 0; p < programs; ++p) {
+    // Markdown table rows: measure | median | min | max | note. The first
+    // program is compared with the last, the yardstick.
+    double yardstickTime = 0;
+    double yardstickPeak = 0;
+    std::vector<std::string> rows;
+    for (int p = programs - 1; p >= 0; --p) {
         std::vector<double> times;
         std::vector<long> peaks;
         for (const Run &run : results[static_cast<size_t>(p)]) {
@@ -100,10 +104,24 @@ int main(int argc, char *argv[])
             times.push_back(run.milliseconds);
             peaks.push_back(run.peakKilobytes);
         }
+        const double time = median(times);
+        const double peak = median(peaks) / 1024.0;
+        if (p == programs - 1) {
+            yardstickTime = time;
+            yardstickPeak = peak;
+        }
         const char *name = std::strrchr(argv[2 + p], '/');
-        std::printf("%-28s %10.1f %10.1f %10.1f %12.1f\n", name ? name + 1 : argv[2 + p],
-                    median(times), *std::min_element(times.begin(), times.end()),
-                    *std::max_element(times.begin(), times.end()), median(peaks) / 1024.0);
+        char row[512];
+        std::snprintf(row, sizeof row,
+                      "| start-up of %s, exec to first paint | %.1f ms | %.1f ms | %.1f ms | "
+                      "peak %.1f MiB; %.2fx the time and %.2fx the memory of the yardstick |\n",
+                      name ? name + 1 : argv[2 + p], time,
+                      *std::min_element(times.begin(), times.end()),
+                      *std::max_element(times.begin(), times.end()), peak, time / yardstickTime,
+                      peak / yardstickPeak);
+        rows.insert(rows.begin(), row);
     }
+    for (const std::string &row : rows)
+        std::fputs(row.c_str(), stdout);
     return 0;
 }
