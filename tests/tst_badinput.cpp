@@ -1,3 +1,4 @@
+#include "CodePoints.h"
 #include "FakeAdapters.h"
 #include "FakeSurface.h"
 #include "tools/CopySignature.h"
@@ -8,21 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QList<char32_t> codePoints(const QString &text)
-{
-    QList<char32_t> points;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar unit = text.at(i);
-        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            points.append(QChar::surrogateToUcs4(unit, text.at(i + 1)));
-            ++i;
-        } else {
-            points.append(unit.unicode());
-        }
-    }
-    return points;
-}
 
 QString withoutBlanks(QString text)
 {
@@ -60,12 +46,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addRow("1,000,000 pasted characters") << longMixedText(1'000'000);
-        QTest::addRow("lone high surrogate") << QStringLiteral(u"爱") + QChar(0xD83D) +
-                                                    QStringLiteral(u"你 后来");
-        QTest::addRow("lone low surrogate") << QChar(0xDE00) + QStringLiteral(u"头发 ") +
-                                                   QChar(0xDC00);
-        QTest::addRow("U+0000 inside") << QStringLiteral(u"头发") + QChar(0) +
-                                              QStringLiteral(u"干净 后来");
+        QTest::addRow("lone high surrogate")
+            << QStringLiteral(u"爱") + QChar(0xD83D) + QStringLiteral(u"你 后来");
+        QTest::addRow("lone low surrogate")
+            << QChar(0xDE00) + QStringLiteral(u"头发 ") + QChar(0xDC00);
+        QTest::addRow("U+0000 inside")
+            << QStringLiteral(u"头发") + QChar(0) + QStringLiteral(u"干净 后来");
         QTest::addRow("U+00A0 and U+FEFF") << QStringLiteral(u"\uFEFF头发\u00A0干净\uFEFF");
         QTest::addRow("right-to-left text") << QStringLiteral(u"שלום עולם مرحبا 后来");
         QTest::addRow("outside the BMP") << QStringLiteral(u"𠀀𠀁 😀👍🏽 后来 𝄞");
@@ -86,8 +72,8 @@ private slots:
         surface.box = text;
         toTraditional(surface, *codePage, *mapper);
         QCOMPARE(surface.status, QStringLiteral(u"签名已转为繁体字"));
-        const QList<char32_t> before = codePoints(text);
-        const QList<char32_t> after = codePoints(surface.box);
+        const QList<char32_t> before = codePointsOf(text);
+        const QList<char32_t> after = codePointsOf(surface.box);
         QCOMPARE(after.size(), before.size());
         for (qsizetype i = 0; i < before.size(); ++i) {
             const bool mayChange =

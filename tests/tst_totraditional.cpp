@@ -1,3 +1,4 @@
+#include "CodePoints.h"
 #include "FakeSurface.h"
 #include "platform/CodePage936.h"
 #include "platform/TraditionalMapper.h"
@@ -35,18 +36,6 @@ public:
                                  points.size());
     }
 };
-
-QList<char32_t> codePointsOf(const QString &text)
-{
-    QList<char32_t> points;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        points.append(pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode());
-        i += pair ? 1 : 0;
-    }
-    return points;
-}
 
 // Code points random texts are drawn from: simplified characters, the eight
 // whose traditional form code page 936 lacks, traditional ones, symbols,
