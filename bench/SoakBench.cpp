@@ -70,6 +70,10 @@ int main(int argc, char *argv[])
     for (int i = 0; i < clicks; ++i) {
         QAbstractButton *hotSpot = hotSpots.at(i % hotSpots.size());
         QTest::mouseClick(hotSpot, Qt::LeftButton, {}, hotSpot->rect().center());
+        // As between a user's clicks: repaints, deferred deletions and the rest run.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         // The tools work on a full box, as if the user pasted one after each pair.
         if (i % hotSpots.size() == 0)
             form.setBoxText(longText);
