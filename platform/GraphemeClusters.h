@@ -3,8 +3,64 @@
 #include <QList>
 #include <QStringView>
 
+#include <array>
+#include <memory>
+
 // Where each user-perceived character (extended grapheme cluster) of the
 // text ends, in UTF-16 code units, in order; the last is the text's length.
 // A surrogate pair, an emoji with its modifiers and joiners, a flag, a letter
 // with its combining marks each make one cluster; CR LF makes one too.
 QList<qsizetype> graphemeClusterEnds(QStringView text);
+
+// Walks the clusters of many stretches of text, one after another, with one
+// break iterator: opening one costs more than walking a short stretch.
+class GraphemeClusterWalker
+{
+public:
+    GraphemeClusterWalker();
+    ~GraphemeClusterWalker();
+    GraphemeClusterWalker(const GraphemeClusterWalker &) = delete;
+    GraphemeClusterWalker &operator=(const GraphemeClusterWalker &) = delete;
+
+    // Starts on `text`, which must stay alive while it is walked.
+    void setText(QStringView text);
+    // Where the next cluster ends, counted from the text's start; -1 after
+    // the last one.
+    qsizetype next();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
+// A run of code units, `size` of them from `first`; a size of 0 holds none.
+struct UnitRun
+{
+    char16_t first;
+    quint16 size;
+};
+
+// BMP code units whose Grapheme_Cluster_Break is Other, Control, CR or LF.
+// Two of them side by side are always two clusters, except CR LF: only
+// marks, joiners, prepended characters, jamo and flags join others. Lone
+// surrogates are left out, as a pair is one code point.
+class StandaloneUnits
+{
+public:
+    static constexpr int commonRunCount = 9;
+
+    // Built from ICU's character data on first use.
+    static const StandaloneUnits &instance();
+
+    bool contains(char16_t unit) const { return m_units[unit]; }
+    // The widest runs of them around the characters Chinese text is mostly
+    // made of (ASCII, CJK punctuation, kana, ideographs, full-width forms,
+    // symbols, code page 936's private-use characters): one range test each.
+    const std::array<UnitRun, commonRunCount> &commonRuns() const { return m_commonRuns; }
+
+private:
+    StandaloneUnits();
+
+    std::array<bool, 0x10000> m_units{};
+    std::array<UnitRun, commonRunCount> m_commonRuns{};
+};
