@@ -2,65 +2,120 @@
 
 #include "platform/GraphemeClusters.h"
 #include "tools/SignatureSurface.h"
+#include "tools/SpacedBlocks.h"
+
+#include <algorithm>
 
 namespace {
 
-constexpr QChar blank = u' ';
+constexpr char16_t blank = u' ';
 
-// Appends one character, then a blank. A blank never belongs to a
-// character, even with marks after it, and CR LF counts as two.
-void appendSpaced(QString &spaced, QStringView character)
+// Standalone units in a row that end a stretch handed to the break iterator:
+// with fewer, text full of marks would reach it in many short stretches.
+constexpr qsizetype calmRun = 16;
+
+// Writes the text piece by piece, each piece followed by one blank. A piece
+// is a cluster, or the part of one between blanks, with CR LF as two. Next
+// to each other, standalone units are pieces of their own; the break
+// iterator decides the stretches around other units. The write position is
+// handed around by value so that it stays in a register.
+class Spacer
 {
-    if (character == u"\r\n") {
-        spaced += u"\r \n ";
-        return;
-    }
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= character.size(); ++i) {
-        if (i < character.size() && character[i] != blank)
-            continue;
-        if (i > start) {
-            spaced += character.sliced(start, i - start);
-            spaced += blank;
+public:
+    explicit Spacer(QStringView text) : m_units(text.utf16()), m_size(text.size()) {}
+
+    char16_t *run(char16_t *out)
+    {
+        qsizetype i = 0;
+        while (i < m_size) {
+            const SpacedBlocks blocks = spaceCommonBlocks(m_units + i, m_size - i, out);
+            i += blocks.taken;
+            out = blocks.end;
+            // Unit by unit through the block that stopped the vector copy.
+            for (const qsizetype blockEnd = std::min(m_size, i + spacedBlockSize); i < blockEnd;
+                 ++i) {
+                const char16_t unit = m_units[i];
+                if (!m_standalone.contains(unit)) {
+                    const qsizetype end = stretchEnd(i);
+                    out = spaceStretch(i, end, out);
+                    i = end;
+                    break;
+                }
+                if (unit != blank) {
+                    out[0] = unit;
+                    out[1] = blank;
+                    out += 2;
+                }
+            }
         }
-        if (i < character.size())
-            spaced += u"  ";
-        start = i + 1;
+        return out;
     }
-}
+
+private:
+    // After `joiner`, the second unit of the first calm run, or the text's
+    // end: between two standalone units lies a boundary.
+    qsizetype stretchEnd(qsizetype joiner) const
+    {
+        qsizetype calm = 0;
+        for (qsizetype i = joiner + 1; i < m_size; ++i) {
+            calm = m_standalone.contains(m_units[i]) ? calm + 1 : 0;
+            if (calm == calmRun)
+                return i - calmRun + 2;
+        }
+        return m_size;
+    }
+
+    // Units from `joiner`, which may join its neighbours, to `end`, as the
+    // break iterator groups them.
+    char16_t *spaceStretch(qsizetype joiner, qsizetype end, char16_t *out)
+    {
+        // The unit before is standalone and already written as a piece; a
+        // mark after it still joins it, so its blank is taken back.
+        const qsizetype start = std::max<qsizetype>(joiner - 1, 0);
+        bool open = start < joiner && m_units[start] != blank;
+        if (open)
+            --out;
+        m_walker.setText(QStringView(m_units + start, end - start));
+        qsizetype boundary = m_walker.next();
+        for (qsizetype i = joiner; i < end; ++i) {
+            const char16_t unit = m_units[i];
+            if (unit == blank) {
+                if (open)
+                    *out++ = blank;
+                open = false;
+                continue;
+            }
+            while (boundary >= 0 && boundary < i - start)
+                boundary = m_walker.next();
+            const bool startsPiece =
+                boundary == i - start || (unit == u'\n' && i > start && m_units[i - 1] == u'\r');
+            if (open && startsPiece)
+                *out++ = blank;
+            *out++ = unit;
+            open = true;
+        }
+        if (open)
+            *out++ = blank;
+        return out;
+    }
+
+    const char16_t *const m_units;
+    const qsizetype m_size;
+    const StandaloneUnits &m_standalone = StandaloneUnits::instance();
+    GraphemeClusterWalker m_walker;
+};
 
 } // namespace
 
 QString spacedText(QStringView text)
 {
-    // Each character followed by a blank; a run of k blanks becomes 2k + 1.
-    QString spaced;
-    spaced.reserve(2 * text.size());
-    qsizetype start = 0;
-    for (const qsizetype end : graphemeClusterEnds(text)) {
-        appendSpaced(spaced, text.sliced(start, end - start));
-        start = end;
-    }
-
-    // Blanks at both ends go.
-    qsizetype first = 0;
-    qsizetype last = spaced.size();
-    while (first < last && spaced[first] == blank)
-        ++first;
-    while (last > first && spaced[last - 1] == blank)
-        --last;
-
-    // One pass from the left takes out each pair of blanks, leaving one blank of each run.
-    QString result;
-    result.reserve(last - first);
-    for (qsizetype i = first; i < last; ++i) {
-        if (spaced[i] == blank && i + 1 < last && spaced[i + 1] == blank) {
-            ++i;
-            continue;
-        }
-        result += spaced[i];
-    }
-    return result;
+    // Each unit with one blank after it at most: the result never needs more.
+    QString spaced(2 * text.size(), Qt::Uninitialized);
+    char16_t *begin = reinterpret_cast<char16_t *>(spaced.data());
+    const char16_t *end = Spacer(text).run(begin);
+    // Every piece ends in a blank; the last one's goes.
+    spaced.truncate(end == begin ? 0 : end - begin - 1);
+    return spaced;
 }
 
 void insertSpaces(SignatureSurface &surface)
