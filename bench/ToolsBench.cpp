@@ -1,0 +1,144 @@
+// Prints how long the three text tools take on 32,767 and 1,000,000
+// characters against their floors (the conversion engine alone, a deep copy),
+// and the first "转繁体" with the converter's creation: median, min and max
+// over repeated runs after a warm-up, as Markdown table rows. Runs offscreen.
+
+#include "catalogue/SignatureCatalogue.h"
+#include "platform/CodePage936.h"
+#include "platform/QtClipboard.h"
+#include "platform/TraditionalMapper.h"
+#include "tools/CopySignature.h"
+#include "tools/InsertSpaces.h"
+#include "tools/SignatureSurface.h"
+#include "tools/ToTraditional.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int warmUps = 3;
+constexpr int runs = 25;
+
+class PlainSurface final : public SignatureSurface
+{
+public:
+    QString box;
+    QString boxText() const override { return box; }
+    void setBoxText(const QString &text) override { box = text; }
+    void setStatusLine(const QString &) override {}
+};
+
+// Catalogue text, position after position, cut to the given length.
+QString catalogueText(qsizetype length)
+{
+    QString text;
+    for (int position = 1; text.size() < length; position = position % 54 + 1)
+        text += SignatureCatalogue::textAt(position) + QStringLiteral("\r\n");
+    text.truncate(length);
+    return text;
+}
+
+struct Figures
+{
+    double median, min, max;
+};
+
+// Times `run` after `prepare`, which is not timed.
+Figures measure(const std::function<void()> &prepare, const std::function<void()> &run)
+{
+    QList<double> times;
+    for (int i = 0; i < warmUps + runs; ++i) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        if (i >= warmUps)
+            times.append(ms);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[runs / 2], times.first(), times.last()};
+}
+
+// A Markdown table row: measure | median | min | max | note.
+void row(const QString &name, const Figures &figures, const QString &note)
+{
+    std::printf("| %s | %.4f ms | %.4f ms | %.4f ms | %s |\n", qPrintable(name), figures.median,
+                figures.min, figures.max, qPrintable(note));
+}
+
+QString ratio(double value, double reference, const char *target)
+{
+    return QStringLiteral("%1x %2 (target at most %3)")
+        .arg(value / reference, 0, 'f', 2)
+        .arg(QString::fromUtf8(target).section(u'|', 0, 0))
+        .arg(QString::fromUtf8(target).section(u'|', 1, 1));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    const QString full = catalogueText(32767);
+    const QString million = catalogueText(1'000'000);
+    const QString p1 = SignatureCatalogue::textAt(1);
+
+    PlainSurface surface;
+    const auto fill = [&](const QString &text) {
+        return [&surface, &text] { surface.box = text; };
+    };
+    const std::unique_ptr<CodePage936> codePage = createCodePage936();
+    const std::unique_ptr<TraditionalMapper> mapper = createTraditionalMapper();
+    QtClipboard clipboard;
+
+    for (const QString *text : {&full, &million}) {
+        const QString size = QLocale(QLocale::English).toString(text->size());
+        QString mapped;
+        const Figures engine = measure([] {}, [&] { mapped = mapper->toTraditional(*text); });
+        const Figures ours =
+            measure(fill(*text), [&] { toTraditional(surface, *codePage, *mapper); });
+        row(QStringLiteral("toTraditional, %1 characters").arg(size), ours,
+            ratio(ours.median, engine.median, "the engine alone|1.2x"));
+        row(QStringLiteral("OpenCC alone, %1 characters").arg(size), engine, QString());
+    }
+
+    // Building the spaced text cannot beat copying a text of its length.
+    for (const QString *text : {&full, &million}) {
+        const QString size = QLocale(QLocale::English).toString(text->size());
+        const QString source = catalogueText(2 * text->size());
+        QString copy;
+        const Figures floor = measure([&] { copy.clear(); },
+                                      [&] { copy = QString(source.constData(), source.size()); });
+        const Figures ours = measure(fill(*text), [&] { insertSpaces(surface); });
+        row(QStringLiteral("insertSpaces, %1 characters").arg(size), ours,
+            ratio(ours.median, floor.median, "a deep copy of twice the length|3x"));
+        row(QStringLiteral("deep copy of twice %1 characters").arg(size), floor, QString());
+    }
+
+    row(QStringLiteral("copySignature, 32,767 characters"),
+        measure(fill(full), [&] { copySignature(surface, clipboard); }), QString());
+
+    std::unique_ptr<TraditionalMapper> fresh;
+    const auto freshMapper = [&](const QString &text) {
+        return [&, text] {
+            surface.box = text;
+            fresh = createTraditionalMapper();
+        };
+    };
+    const Figures first =
+        measure(freshMapper(p1), [&] { toTraditional(surface, *codePage, *fresh); });
+    row(QStringLiteral("first toTraditional on a pair, converter creation included"), first,
+        first.median <= 50 ? QStringLiteral("target at most 50 ms: met")
+                           : QStringLiteral("target at most 50 ms: missed"));
+    return 0;
+}
