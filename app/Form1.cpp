@@ -102,13 +102,13 @@ void Form1::createControls()
     m_label5->setPalette(statusPalette);
 
     const QCursor hand = Artwork::handCursor();
-    for (const FormTable::HotSpotSpec &spec : FormTable::hotSpots) {
-        auto *hotSpot = new HotSpot(QString::fromUtf16(spec.caption), this);
-        hotSpot->setObjectName(QString::fromLatin1(spec.name));
-        hotSpot->setGeometry(spec.rect);
-        if (spec.handCursor)
+    for (const FormTable::HotSpotRow &row : FormTable::hotSpots) {
+        auto *hotSpot = new HotSpot(QString::fromUtf16(row.caption), this);
+        hotSpot->setObjectName(QString::fromLatin1(row.name));
+        hotSpot->setGeometry(row.rect);
+        if (row.handCursor)
             hotSpot->setCursor(hand);
-        const FormTable::Command command = spec.command;
+        const FormTable::Command command = row.command;
         connect(hotSpot, &HotSpot::clicked, this, [this, command] { run(command); });
     }
     setTabOrder(m_text1, m_text2);

@@ -12,15 +12,15 @@ namespace FormTable {
 
 inline constexpr QSize clientSize{541, 398};
 
-struct ControlSpec
+struct ControlRow
 {
     const char *name;
     QRect rect;
 };
 
-inline constexpr ControlSpec text1{"Text1", {36, 68, 468, 103}};
-inline constexpr ControlSpec text2{"Text2", {37, 203, 467, 13}};
-inline constexpr ControlSpec label5{"Label5", {38, 176, 142, 22}};
+inline constexpr ControlRow text1{"Text1", {36, 68, 468, 103}};
+inline constexpr ControlRow text2{"Text2", {37, 203, 467, 13}};
+inline constexpr ControlRow label5{"Label5", {38, 176, 142, 22}};
 
 enum class Command {
     GetSignature,
@@ -32,7 +32,7 @@ enum class Command {
     OpenNicknameCollection,
 };
 
-struct HotSpotSpec
+struct HotSpotRow
 {
     const char *name;
     QRect rect;
@@ -41,7 +41,7 @@ struct HotSpotSpec
     Command command;
 };
 
-inline constexpr std::array<HotSpotSpec, 7> hotSpots{{
+inline constexpr std::array<HotSpotRow, 7> hotSpots{{
     {"Label1", {27, 278, 139, 33}, u"获取情侣签名", true, Command::GetSignature},
     {"Label2", {197, 275, 88, 40}, u"转繁体", false, Command::ToTraditional},
     {"Label3", {313, 275, 87, 41}, u"加空格", false, Command::InsertSpaces},

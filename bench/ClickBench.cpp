@@ -38,13 +38,13 @@ struct Figures
     double median, min, max;
 };
 
-Figures measure(const FormTable::HotSpotSpec &spec, const QString &boxText, int runs)
+Figures measure(const FormTable::HotSpotRow &row, const QString &boxText, int runs)
 {
     Form1 form(systemAdapters());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         std::fprintf(stderr, "the window was not exposed\n");
-    auto *hotSpot = form.findChild<QAbstractButton *>(QString::fromLatin1(spec.name));
+    auto *hotSpot = form.findChild<QAbstractButton *>(QString::fromLatin1(row.name));
     std::vector<double> times;
     for (int i = 0; i < runs + 3; ++i) {
         form.setBoxText(boxText);
@@ -70,12 +70,12 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
     const QString pair = SignatureCatalogue::textAt(1);
     const QString full = fullBox();
-    for (const FormTable::HotSpotSpec &spec : FormTable::hotSpots) {
+    for (const FormTable::HotSpotRow &row : FormTable::hotSpots) {
         for (const auto &[label, text] :
              {std::pair{"a pair", pair}, std::pair{"32,767 characters", full}}) {
-            const Figures figures = measure(spec, text, runs);
+            const Figures figures = measure(row, text, runs);
             std::printf("| click to repaint, %s on %s | %.2f ms | %.2f ms | %.2f ms | %s |\n",
-                        spec.name, label, figures.median, figures.min, figures.max,
+                        row.name, label, figures.median, figures.min, figures.max,
                         figures.median < 16.7 ? "within one 60 Hz frame" : "over one frame");
         }
     }

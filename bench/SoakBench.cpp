@@ -61,8 +61,8 @@ int main(int argc, char *argv[])
     form.show();
     const QString longText = longBoxText();
     QList<QAbstractButton *> hotSpots;
-    for (const FormTable::HotSpotSpec &spec : FormTable::hotSpots)
-        hotSpots.append(form.findChild<QAbstractButton *>(QString::fromLatin1(spec.name)));
+    for (const FormTable::HotSpotRow &row : FormTable::hotSpots)
+        hotSpots.append(form.findChild<QAbstractButton *>(QString::fromLatin1(row.name)));
 
     QElapsedTimer timer;
     timer.start();

@@ -17,11 +17,11 @@ QImage committed(int scale)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-const FormTable::HotSpotSpec &hotSpot(const QString &name)
+const FormTable::HotSpotRow &hotSpot(const QString &name)
 {
-    for (const FormTable::HotSpotSpec &spec : FormTable::hotSpots) {
-        if (QLatin1String(spec.name) == name)
-            return spec;
+    for (const FormTable::HotSpotRow &row : FormTable::hotSpots) {
+        if (QLatin1String(row.name) == name)
+            return row;
     }
     qFatal("no hot-spot %s", qPrintable(name));
 }
