@@ -14,8 +14,8 @@ struct CatalogueEntry
 namespace SignatureCatalogue {
 
 constexpr int distinctPairCount = 26;
-constexpr int entryCount = 54;      // positions 1 to 54 hold pairs
-constexpr int noticePosition = 55;  // the closing notice
+constexpr int entryCount = 54;     // positions 1 to 54 hold pairs
+constexpr int noticePosition = 55; // the closing notice
 constexpr int positionCount = 55;
 
 // Pair Pk for k in 1..26.

@@ -1,6 +1,6 @@
-#include "FakeSurface.h"
 #include "catalogue/GetSignature.h"
 #include "catalogue/SignatureCatalogue.h"
+#include "FakeSurface.h"
 #include "links/SiteLinks.h"
 
 #include <QSet>
@@ -30,16 +30,15 @@ bool inCodePage936(const QString &text)
 {
     UErrorCode status = U_ZERO_ERROR;
     UConverter *converter = ucnv_open("windows-936-2000", &status);
-    ucnv_setFromUCallBack(converter, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
-                          &status);
+    ucnv_setFromUCallBack(converter, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
     char buffer[8];
     bool ok = U_SUCCESS(status);
     for (int i = 0; ok && i < text.size(); ++i) {
         const int units = text.at(i).isHighSurrogate() ? 2 : 1;
         status = U_ZERO_ERROR;
-        const int length = ucnv_fromUChars(converter, buffer, sizeof buffer,
-                                           reinterpret_cast<const UChar *>(text.utf16() + i),
-                                           units, &status);
+        const int length =
+            ucnv_fromUChars(converter, buffer, sizeof buffer,
+                            reinterpret_cast<const UChar *>(text.utf16() + i), units, &status);
         ok = U_SUCCESS(status) && length > 0;
         i += units - 1;
     }
@@ -113,7 +112,8 @@ private slots:
                             << QStringLiteral(u"﹎．┈|如果囿⒈兲; 莪能到伱d’訫里去看看~.． 〃 "
                                               u"|莪⒈啶会流泪;");
         QTest::addRow("P5") << 5
-                            << QStringLiteral(u"メJ绝配恋♀(女) ╳灬儍儍滴ぴ ヅ天使ぺ嫙嵂 ｛尛莮孩┑  ")
+                            << QStringLiteral(
+                                   u"メJ绝配恋♀(女) ╳灬儍儍滴ぴ ヅ天使ぺ嫙嵂 ｛尛莮孩┑  ")
                             << QStringLiteral(u"メJ绝配恋♂(男) ╳灬痴痴滴ぴ ヅ恶魔ぺ嫙嵂 ｛尛钕孩┑");
         QTest::addRow("P26") << 26 << QStringLiteral(u"曾经热门的爱情旅程，却以迷路告终。  ")
                              << QStringLiteral(u"一度流行的爱情游戏，却被过时谢幕。");

@@ -1,7 +1,7 @@
 // Prints the X server's current cursor as "WIDTHxHEIGHT HOTX,HOTY COLOURS",
 // COLOURS being the number of distinct opaque pixel colours of its image.
-#include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
+#include <X11/Xlib.h>
 
 #include <cstdio>
 #include <set>

@@ -1,8 +1,8 @@
 // The signature box hands back exactly the text it was given until the user
 // edits it; after an edit every line break reads as CR LF, and undoing the
 // edit gives the exact text again.
-#include "FuzzText.h"
 #include "app/SignatureBox.h"
+#include "FuzzText.h"
 
 #include <QApplication>
 #include <QTextCursor>
