@@ -160,7 +160,7 @@ void Form1::setStatusLine(const QString &text)
 void Form1::paintEvent(QPaintEvent *)
 {
     // Decoding the icon's pictures can wait until the window is on screen.
-    if (windowIcon().cacheKey() == QGuiApplication::windowIcon().cacheKey() && !m_iconPending) {
+    if (!m_iconPending) {
         m_iconPending = true;
         QTimer::singleShot(0, this, [this] {
             const QIcon icon = Artwork::icon();
