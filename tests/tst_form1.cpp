@@ -1,223 +1,274 @@
-#include "app/Artwork.h"
 #include "app/Form1.h"
-#include "app/FormTable.h"
 #include "catalogue/SignatureCatalogue.h"
-#include "FormTest.h"
+#include "FakeAdapters.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
-class TestForm1 : public FormTest
+namespace {
+
+const QString initialBoxText = QStringLiteral(u"签名将显示在这里，请点击获取签名\r\n");
+const QPoint label1Centre(96, 294);
+
+} // namespace
+
+class TestForm1 : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void windowIsFixedWithoutMaximise()
+    FakeAdapterHandles fakes{};
+    std::unique_ptr<Form1> form;
+
+    template <typename T = QWidget> T *control(const QString &name) const
     {
-        QCOMPARE(form->objectName(), QStringLiteral("Form1"));
+        return form->findChild<T *>(name);
+    }
+    QString statusLine() const { return control<QLabel>(QStringLiteral("Label5"))->text(); }
+    // Clicks where a user would: on whatever lies under the point.
+    void clickAt(QPoint point)
+    {
+        QWidget *child = form->childAt(point);
+        QWidget *target = child ? child : form.get();
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(form.get(), point));
+    }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<Form1>(fakeAdapters(fakes));
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void window()
+    {
         QCOMPARE(form->windowTitle(), QStringLiteral("Velmora2011.1"));
-        QCOMPARE(form->size(), QSize(541, 398));
         QCOMPARE(form->minimumSize(), QSize(541, 398));
         QCOMPARE(form->maximumSize(), QSize(541, 398));
         const Qt::WindowFlags flags = form->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QTRY_VERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));
+        QCOMPARE(form->boxText(), initialBoxText);
+        QVERIFY(statusLine().isEmpty());
+        QTRY_COMPARE(QApplication::focusWidget(), control(QStringLiteral("Text1")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control(QStringLiteral("Text2")));
     }
 
-    void controlRectangles_data()
+    void controls_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("rect");
-        QTest::addRow("Text1") << "Text1" << QRect(36, 68, 468, 103);
-        QTest::addRow("Label1") << "Label1" << QRect(27, 278, 139, 33);
-        QTest::addRow("Label2") << "Label2" << QRect(197, 275, 88, 40);
-        QTest::addRow("Text2") << "Text2" << QRect(37, 203, 467, 13);
-        QTest::addRow("Label3") << "Label3" << QRect(313, 275, 87, 41);
-        QTest::addRow("Label4") << "Label4" << QRect(426, 276, 87, 41);
-        QTest::addRow("Label5") << "Label5" << QRect(38, 176, 142, 22);
-        QTest::addRow("Label6") << "Label6" << QRect(22, 332, 147, 43);
-        QTest::addRow("Label7") << "Label7" << QRect(196, 333, 142, 41);
-        QTest::addRow("Label8") << "Label8" << QRect(371, 336, 142, 40);
+        QTest::addColumn<QString>("caption"); // hot-spots only
+        QTest::addColumn<bool>("hand");
+        QTest::addRow("Text1") << "Text1" << QRect(36, 68, 468, 103) << QString() << false;
+        QTest::addRow("Text2") << "Text2" << QRect(37, 203, 467, 13) << QString() << false;
+        QTest::addRow("Label5") << "Label5" << QRect(38, 176, 142, 22) << QString() << false;
+        QTest::addRow("Label1") << "Label1" << QRect(27, 278, 139, 33)
+                                << QStringLiteral(u"获取情侣签名") << true;
+        QTest::addRow("Label2") << "Label2" << QRect(197, 275, 88, 40) << QStringLiteral(u"转繁体")
+                                << false;
+        QTest::addRow("Label3") << "Label3" << QRect(313, 275, 87, 41) << QStringLiteral(u"加空格")
+                                << false;
+        QTest::addRow("Label4") << "Label4" << QRect(426, 276, 87, 41) << QStringLiteral(u"复制")
+                                << false;
+        QTest::addRow("Label6") << "Label6" << QRect(22, 332, 147, 43)
+                                << QStringLiteral(u"QQ个性分组图案") << true;
+        QTest::addRow("Label7") << "Label7" << QRect(196, 333, 142, 41)
+                                << QStringLiteral(u"QQ个性签名大全") << true;
+        QTest::addRow("Label8") << "Label8" << QRect(371, 336, 142, 40)
+                                << QStringLiteral(u"好听的网名大全") << true;
     }
-    void controlRectangles()
+    void controls()
     {
         QFETCH(QString, name);
         QFETCH(QRect, rect);
-        QWidget *widget = form->findChild<QWidget *>(name);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(), rect);
-        QVERIFY(widget->isVisible());
-    }
-
-    void hotSpots_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("hand");
-        QTest::addRow("Label1") << "Label1" << QStringLiteral(u"获取情侣签名") << true;
-        QTest::addRow("Label2") << "Label2" << QStringLiteral(u"转繁体") << false;
-        QTest::addRow("Label3") << "Label3" << QStringLiteral(u"加空格") << false;
-        QTest::addRow("Label4") << "Label4" << QStringLiteral(u"复制") << false;
-        QTest::addRow("Label6") << "Label6" << QStringLiteral(u"QQ个性分组图案") << true;
-        QTest::addRow("Label7") << "Label7" << QStringLiteral(u"QQ个性签名大全") << true;
-        QTest::addRow("Label8") << "Label8" << QStringLiteral(u"好听的网名大全") << true;
-    }
-    void hotSpots()
-    {
-        QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(bool, hand);
-        auto *hotSpot = form->findChild<QAbstractButton *>(name);
-        QVERIFY(hotSpot);
-        QVERIFY(hotSpot->text().isEmpty());
-        QVERIFY(!hotSpot->autoFillBackground());
-        QCOMPARE(hotSpot->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(hotSpot->testAttribute(Qt::WA_SetCursor), hand);
-        const QCursor cursor = hotSpot->cursor();
-        QCOMPARE(cursor.shape(), hand ? Qt::BitmapCursor : Qt::ArrowCursor);
-        if (hand) {
-            QCOMPARE(cursor.hotSpot(), QPoint(6, 0));
-            QCOMPARE(cursor.bitmap().size(), QSize(32, 32));
-            QCOMPARE(cursor.mask().size(), QSize(32, 32));
-        }
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(hotSpot);
-        QVERIFY(accessible);
+        QWidget *widget = control(name);
+        QCOMPARE(widget->geometry(), rect);
+        QCOMPARE(widget->cursor().shape(), hand ? Qt::BitmapCursor : Qt::ArrowCursor);
+        if (hand)
+            QCOMPARE(widget->cursor().hotSpot(), QPoint(6, 0));
+        if (caption.isEmpty())
+            return;
+        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+        QVERIFY(static_cast<QAbstractButton *>(widget)->text().isEmpty());
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(accessible->text(QAccessible::Name), caption);
         QCOMPARE(accessible->role(), QAccessible::Button);
     }
 
-    // One two-colour picture over all four: black where the bitmap is set,
-    // white where only the mask is.
-    void handCursorIsOneCursor()
-    {
-        const QCursor hand = control(*form, "Label1")->cursor();
-        const QImage bitmap = hand.bitmap().toImage();
-        const QImage mask = hand.mask().toImage();
-        const QRgb set = QColor(Qt::color1).rgb();
-        int black = 0;
-        int white = 0;
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
-                const bool drawn = mask.pixel(x, y) == set;
-                QVERIFY(drawn || bitmap.pixel(x, y) != set);
-                if (drawn)
-                    ++(bitmap.pixel(x, y) == set ? black : white);
-            }
-        }
-        QVERIFY(black > 0 && white > 0);
-        for (const char *name : {"Label6", "Label7", "Label8"}) {
-            const QCursor cursor = control(*form, name)->cursor();
-            QCOMPARE(cursor.hotSpot(), hand.hotSpot());
-            QCOMPARE(cursor.bitmap().toImage(), bitmap);
-            QCOMPARE(cursor.mask().toImage(), mask);
-        }
-    }
-
-    // The picture unscaled from the corner, the window face in the last
-    // column, wherever no text control covers it.
-    void windowShowsTheBackground()
-    {
-        const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.size(), QSize(541, 398));
-        const QImage picture = Artwork::background(1);
-        const QRgb face = form->palette().color(QPalette::Window).rgb();
-        const QRegion controls =
-            QRegion(FormTable::text1.rect) + FormTable::text2.rect + FormTable::label5.rect;
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) {
-                if (controls.contains(QPoint(x, y)))
-                    continue;
-                const QRgb expected = x < 540 ? picture.pixel(x, y) : face;
-                if (shown.pixel(x, y) != expected)
-                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-            }
-        }
-    }
-
-    void windowIconHasEverySize()
-    {
-        // The icon is decoded once the first frame is on screen.
-        QTRY_VERIFY(!form->windowIcon().availableSizes().isEmpty());
-        QCOMPARE(QGuiApplication::windowIcon().cacheKey(), form->windowIcon().cacheKey());
-        const QList<QSize> sizes = form->windowIcon().availableSizes();
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            QVERIFY(sizes.contains(QSize(size, size)));
-    }
-
     void textControls()
     {
-        auto *text1 = form->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-        auto *text2 = form->findChild<QLineEdit *>(QStringLiteral("Text2"));
-        auto *label5 = form->findChild<QLabel *>(QStringLiteral("Label5"));
-        QVERIFY(text1 && text2 && label5);
+        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        auto *text2 = control<QLineEdit>(QStringLiteral("Text2"));
+        auto *label5 = control<QLabel>(QStringLiteral("Label5"));
         QCOMPARE(text1->frameShape(), QFrame::NoFrame);
-        QCOMPARE(text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QVERIFY(!text1->isReadOnly());
-        QCOMPARE(text1->palette().color(QPalette::Base), QColor(Qt::white));
-        QVERIFY(!text2->hasFrame());
-        QVERIFY(text2->isReadOnly());
-        QCOMPARE(text2->palette().color(QPalette::Base), QColor(Qt::white));
-        QCOMPARE(text2->text(), QStringLiteral(u"常用的特殊符号 ★☆●◎◆◇〓↓↑←→※♂♀§┆┊⊙≌≯≮(￣︶￣)↗ "
-                                               u"(┬＿┬)↘ 跌∑√々"));
-        QVERIFY(label5->autoFillBackground());
-        QCOMPARE(label5->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(label5->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QCOMPARE(label5->focusPolicy(), Qt::NoFocus);
-        QVERIFY(label5->alignment().testFlag(Qt::AlignLeft));
-        QVERIFY(label5->text().isEmpty());
-    }
-
-    void fonts_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("pixels");
-        QTest::addRow("Text1 10.5 pt") << "Text1" << 14;
-        QTest::addRow("Text2 9 pt") << "Text2" << 12;
-    }
-    void fonts()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, pixels);
-        QWidget *widget = form->findChild<QWidget *>(name);
-        QCOMPARE(widget->font().pixelSize(), pixels);
-        QCOMPARE(widget->font().weight(), QFont::Normal);
-        QVERIFY(widget->font().families().contains(QStringLiteral(u"宋体")));
-        // Whatever the machine offers, the face used must be a Song/Ming one of the list.
-        const QString used = QFontInfo(widget->font()).family();
-        QVERIFY2(widget->font().families().contains(used), qPrintable(used));
-    }
-
-    void initialStateAndFocus()
-    {
-        QCOMPARE(form->boxText(), initialBoxText);
-        QCOMPARE(form->pairCount(), 0);
-        QWidget *text1 = control(*form, "Text1");
-        QWidget *text2 = control(*form, "Text2");
-        QTRY_COMPARE(QApplication::focusWidget(), text1);
-        QTest::keyClick(text1, Qt::Key_Tab);
-        QTRY_COMPARE(QApplication::focusWidget(), text2);
-        QTest::keyClick(text2, Qt::Key_Tab);
-        QTRY_COMPARE(QApplication::focusWidget(), text1);
-    }
-
-    void symbolStripIsReadOnlyButSelectable()
-    {
-        auto *text2 = form->findChild<QLineEdit *>(QStringLiteral("Text2"));
-        const QString before = text2->text();
+        QCOMPARE(label5->palette().color(QPalette::Window), QColor(Qt::white));
+        for (auto [widget, pixels] : {std::pair<QWidget *, int>{text1, 14}, {text2, 12}}) {
+            QCOMPARE(widget->font().pixelSize(), pixels);
+            QVERIFY(widget->font().families().contains(QFontInfo(widget->font()).family()));
+        }
+        // The symbol strip can be selected but not typed into.
+        const QString strip = text2->text();
         text2->setFocus();
         QTest::keyClicks(text2, QStringLiteral("abc"));
-        QTest::keyClick(text2, Qt::Key_Backspace);
-        QCOMPARE(text2->text(), before);
+        QCOMPARE(text2->text(), strip);
         text2->selectAll();
-        QCOMPARE(text2->selectedText(), before);
+        QCOMPARE(text2->selectedText(), strip);
+    }
+
+    void clickAtPoint_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("pairCount");
+        QTest::addRow("Label1 centre") << label1Centre << 1;
+        QTest::addRow("Label1 top-left pixel") << QPoint(27, 278) << 1;
+        QTest::addRow("Label1 bottom-right pixel") << QPoint(165, 310) << 1;
+        QTest::addRow("painted button row 275") << QPoint(96, 275) << 0;
+        QTest::addRow("painted button row 277") << QPoint(96, 277) << 0;
+        QTest::addRow("painted button row 311") << QPoint(96, 311) << 0;
+        QTest::addRow("painted button row 315") << QPoint(96, 315) << 0;
+        QTest::addRow("painted button column 26") << QPoint(26, 294) << 0;
+    }
+    void clickAtPoint()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, pairCount);
+        form->setStatusLine(QStringLiteral("before"));
+        clickAt(point);
+        QCOMPARE(form->pairCount(), pairCount);
+        QCOMPARE(form->boxText(), pairCount ? SignatureCatalogue::textAt(1) : initialBoxText);
+        QCOMPARE(statusLine(), pairCount ? QString() : QStringLiteral("before"));
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("path");
+        QTest::addRow("Label6") << "Label6"
+                                << "/fenzu/";
+        QTest::addRow("Label7") << "Label7"
+                                << "/Article/fantizi/";
+        QTest::addRow("Label8") << "Label8"
+                                << "/gexing/haoting/";
+    }
+    void links()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, path);
+        form->setStatusLine(QStringLiteral("kept"));
+        for (int i = 0; i < 2; ++i)
+            clickAt(control(name)->geometry().center());
+        QCOMPARE(fakes.urlOpener->opened.size(), 2);
+        QCOMPARE(fakes.urlOpener->opened.last().path(), path);
+        QCOMPARE(statusLine(), QStringLiteral("kept"));
+        QCOMPARE(form->boxText(), initialBoxText);
+    }
+
+    void tools_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("status");
+        const QString p1 = SignatureCatalogue::textAt(1);
+        QTest::addRow("Label2 converts")
+            << "Label2" << false
+            << QStringLiteral(u"導演記憶中不該記錄的回憶、悲傷，傷悲。習慣就好。  \r\n\r\n"
+                              u"演繹悲傷裏不配悲情的心傷、離別，別離。自然就好。")
+            << QString() << QStringLiteral(u"签名已转为繁体字");
+        QTest::addRow("Label3 spaces")
+            << "Label3" << false
+            << QStringLiteral(
+                   u"导 演 记 忆 中 不 该 记 录 的 回 忆 、 悲 伤 ， 伤 悲 。 习 惯 就 好 。 "
+                   u"\r \n \r \n 演 绎 悲 伤 里 不 配 悲 情 的 心 伤 、 离 别 ， 别 离 。 "
+                   u"自 然 就 好 。")
+            << QString() << QStringLiteral(u"加空格成功");
+        QTest::addRow("Label4 copies")
+            << "Label4" << false << p1 << p1 << QStringLiteral(u"你已成功复制签名");
+        QTest::addRow("Label4 refused")
+            << "Label4" << true << p1 << QString() << QStringLiteral(u"复制失败，请重试");
+    }
+    void tools()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, refuse);
+        QFETCH(QString, box);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, status);
+        clickAt(label1Centre);
+        fakes.clipboard->refuse = refuse;
+        // Part of the box selected: the commands still take the whole text.
+        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        QTextCursor cursor = text1->textCursor();
+        cursor.setPosition(2);
+        cursor.setPosition(5, QTextCursor::KeepAnchor);
+        text1->setTextCursor(cursor);
+        clickAt(control(name)->geometry().center());
+        QCOMPARE(form->boxText(), box);
+        QCOMPARE(fakes.clipboard->text, clipboard);
+        QCOMPARE(statusLine(), status);
+        // The walk goes on in stored form.
+        clickAt(label1Centre);
+        QCOMPARE(form->boxText(), SignatureCatalogue::textAt(2));
+        QVERIFY(statusLine().isEmpty());
+    }
+
+    void typedTextIsReplacedByNextPosition()
+    {
+        clickAt(label1Centre);
+        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        text1->setFocus();
+        text1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text1, QStringLiteral("xy"));
+        QCOMPARE(form->pairCount(), 1);
+        QVERIFY(form->boxText().endsWith(QStringLiteral("xy")));
+        clickAt(label1Centre);
+        QCOMPARE(form->boxText(), SignatureCatalogue::textAt(2));
+    }
+
+    void boxKeepsExactText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("CR LF and trailing blanks") << QStringLiteral("a  \r\n\r\nb");
+        QTest::addRow("lone CR and LF") << QStringLiteral("a\rb\nc\r");
+        QTest::addRow("no-break space") << QStringLiteral(u"a\u00A0b");
+        QTest::addRow("paragraph separator") << QStringLiteral(u"a\u2029b");
+    }
+    void boxKeepsExactText()
+    {
+        QFETCH(QString, text);
+        form->setBoxText(text);
+        control<QPlainTextEdit>(QStringLiteral("Text1"))->moveCursor(QTextCursor::End);
+        QCOMPARE(form->boxText(), text);
+    }
+
+    void editedBoxReadsLinesWithCrLf()
+    {
+        form->setBoxText(QStringLiteral(u"a\u00A0\nb"));
+        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        text1->setFocus();
+        text1->moveCursor(QTextCursor::End);
+        QTest::keyClick(text1, Qt::Key_Return);
+        QTest::keyClicks(text1, QStringLiteral("c"));
+        QCOMPARE(form->boxText(), QStringLiteral(u"a\u00A0\r\nb\r\nc"));
+        QTest::keyClick(text1, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(text1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->boxText(), QStringLiteral(u"a\u00A0\nb"));
     }
 };
 
