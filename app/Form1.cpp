@@ -85,7 +85,6 @@ void Form1::createControls()
     m_text2->setTextMargins(0, 0, 0, 0);
     // The strip is one pixel taller than its font: top-aligned, no stroke is cut.
     m_text2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_text2->setFont(songFont(FormTable::stripFontPixels));
     m_text2->setCursorPosition(0);
     paintWhite(m_text2);
 
@@ -94,7 +93,6 @@ void Form1::createControls()
     m_label5->setGeometry(FormTable::label5.rect);
     m_label5->setTextFormat(Qt::PlainText);
     m_label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label5->setFont(songFont(FormTable::stripFontPixels));
     m_label5->setAutoFillBackground(true);
     QPalette statusPalette = m_label5->palette();
     statusPalette.setColor(QPalette::Window, Qt::white);

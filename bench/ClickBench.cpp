@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "app/FormTable.h"
 #include "catalogue/SignatureCatalogue.h"
+#include "CatalogueText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,15 +24,6 @@ class UrlSink : public QObject
 public slots:
     void open(const QUrl &) {}
 };
-
-QString fullBox()
-{
-    const QString piece = QStringLiteral(u"演绎悲伤里不配悲情的心伤、离别，别离。自然就好。  \r\n");
-    QString text;
-    while (text.size() + piece.size() <= 32767)
-        text += piece;
-    return text.leftJustified(32767, u'伤');
-}
 
 struct Figures
 {
@@ -69,7 +61,7 @@ int main(int argc, char *argv[])
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &sink, "open");
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
     const QString pair = SignatureCatalogue::textAt(1);
-    const QString full = fullBox();
+    const QString full = catalogueText(32767);
     for (const FormTable::HotSpotRow &row : FormTable::hotSpots) {
         for (const auto &[label, text] :
              {std::pair{"a pair", pair}, std::pair{"32,767 characters", full}}) {

@@ -2,6 +2,7 @@
 // and prints the resident memory after the first 1,000 clicks and at the end.
 #include "app/Form1.h"
 #include "app/FormTable.h"
+#include "CatalogueText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -38,15 +39,6 @@ long residentKilobytes()
     return -1;
 }
 
-QString longBoxText()
-{
-    const QString piece = QStringLiteral(u"导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n");
-    QString text;
-    while (text.size() + piece.size() <= 32767)
-        text += piece;
-    return text.leftJustified(32767, u'爱');
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -59,7 +51,7 @@ int main(int argc, char *argv[])
 
     Form1 form(systemAdapters());
     form.show();
-    const QString longText = longBoxText();
+    const QString longText = catalogueText(32767);
     QList<QAbstractButton *> hotSpots;
     for (const FormTable::HotSpotRow &row : FormTable::hotSpots)
         hotSpots.append(form.findChild<QAbstractButton *>(QString::fromLatin1(row.name)));

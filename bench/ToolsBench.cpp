@@ -4,6 +4,7 @@
 // over repeated runs after a warm-up, as Markdown table rows. Runs offscreen.
 
 #include "catalogue/SignatureCatalogue.h"
+#include "CatalogueText.h"
 #include "platform/CodePage936.h"
 #include "platform/QtClipboard.h"
 #include "platform/TraditionalMapper.h"
@@ -33,16 +34,6 @@ public:
     void setBoxText(const QString &text) override { box = text; }
     void setStatusLine(const QString &) override {}
 };
-
-// Catalogue text, position after position, cut to the given length.
-QString catalogueText(qsizetype length)
-{
-    QString text;
-    for (int position = 1; text.size() < length; position = position % 54 + 1)
-        text += SignatureCatalogue::textAt(position) + QStringLiteral("\r\n");
-    text.truncate(length);
-    return text;
-}
 
 struct Figures
 {

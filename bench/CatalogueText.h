@@ -1,0 +1,14 @@
+#pragma once
+
+#include "catalogue/SignatureCatalogue.h"
+
+// Catalogue text, position after position with CR LF between, cut to length:
+// what a user's full box looks like.
+inline QString catalogueText(qsizetype length)
+{
+    QString text;
+    for (int position = 1; text.size() < length; position = position % 54 + 1)
+        text += SignatureCatalogue::textAt(position) + QStringLiteral("\r\n");
+    text.truncate(length);
+    return text;
+}
