@@ -1,0 +1,250 @@
+#include "CodePoints.h"
+#include "FakeAdapters.h"
+#include "FakeSurface.h"
+#include "platform/QtClipboard.h"
+#include "tools/CopySignature.h"
+#include "tools/InsertSpaces.h"
+#include "tools/ToTraditional.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <opencc/Config.hpp>
+#include <opencc/Exception.hpp>
+#include <unicode/ubrk.h>
+
+namespace {
+
+// ICU's clusters of the whole text, CR LF as two, joined by one blank.
+QString spacedByIcu(const QString &text)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UBreakIterator *iterator =
+        ubrk_open(UBRK_CHARACTER, "", reinterpret_cast<const UChar *>(text.utf16()),
+                  int32_t(text.size()), &status);
+    QStringList pieces;
+    for (int32_t start = 0, end = ubrk_next(iterator); end != UBRK_DONE;
+         start = end, end = ubrk_next(iterator)) {
+        const QString cluster = text.mid(start, end - start);
+        if (cluster == u"\r\n")
+            pieces << QStringLiteral("\r") << QStringLiteral("\n");
+        else
+            pieces += cluster.split(u' ', Qt::SkipEmptyParts);
+    }
+    ubrk_close(iterator);
+    return pieces.join(u' ');
+}
+
+// Chinese, symbols, breaks, units code page 936 lacks or that join, any unit.
+QString randomText(QRandomGenerator &random, int length)
+{
+    static const QList<char32_t> points = codePointsOf(
+        QStringLiteral(
+            u"的一是了我不人在他有这个上们来到时大地为子中你说生国年着就那和要她出也钟系干"
+            u"刾擜暅毶鲃鳚鳤鹮發髮國愛𠀀★●◎※§┆⊙≌￣︶﹎．⒈々〇，。【】aZ09  ,.~|\r\n\t"
+            u"\u3000\u0000\uE7EC\u00A5\u00A0\u200B\uFEFF\u00AD\u0301\u093F\u094D\u0915"
+            u"\u1100\u1161\u11A8\uAC00\u200D\u200C\uFE0F\u0600❤😀🇨🇳👩🏻") +
+        QChar(0xDE00) + QChar(0xD83D));
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += QChar::fromUcs4(random.bounded(4) ? points.at(random.bounded(int(points.size())))
+                                                  : char32_t(random.bounded(0x10000)));
+    return text;
+}
+
+} // namespace
+
+class TestTextCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CodePage936> codePage = createCodePage936();
+    std::unique_ptr<TraditionalMapper> mapper = createTraditionalMapper();
+    const QString copied = QStringLiteral(u"你已成功复制签名");
+
+private slots:
+    void spacesTheBox_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("a b c") << QStringLiteral("abc") << QStringLiteral("a b c");
+        QTest::addRow("blanks inside and at the ends")
+            << QStringLiteral("  a b  c     d   ") << QStringLiteral("a b c d");
+        QTest::addRow("one character") << QStringLiteral(u"爱") << QStringLiteral(u"爱");
+        QTest::addRow("only blanks") << QStringLiteral("    ") << QString();
+        QTest::addRow("ends in CR LF") << QStringLiteral("ab\r\n") << QStringLiteral("a b \r \n");
+        QTest::addRow("P26")
+            << QStringLiteral(u"曾经热门的爱情旅程，却以迷路告终。  \r\n\r\n"
+                              u"一度流行的爱情游戏，却被过时谢幕。")
+            << QStringLiteral(u"曾 经 热 门 的 爱 情 旅 程 ， 却 以 迷 路 告 终 。 \r \n \r \n "
+                              u"一 度 流 行 的 爱 情 游 戏 ， 却 被 过 时 谢 幕 。");
+        QTest::addRow("clusters") << QStringLiteral(u"👩\u200D❤\uFE0F\u200D👨e\u0301\u0302 \u0301")
+                                  << QStringLiteral(u"👩\u200D❤\uFE0F\u200D👨 e\u0301\u0302 \u0301");
+    }
+    void spacesTheBox()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, expected);
+        FakeSurface surface;
+        surface.box = box;
+        insertSpaces(surface);
+        QCOMPARE(surface.box, expected);
+        QCOMPARE(surface.status, QStringLiteral(u"加空格成功"));
+        QCOMPARE(surface.boxWrites, 1);
+        insertSpaces(surface);
+        QCOMPARE(surface.box, expected);
+    }
+
+    void convertsTheBox_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("expected");
+        // Checked against `opencc -c s2t`.
+        QTest::addRow("P1 keeps blanks and CR LF")
+            << QStringLiteral(u"导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n"
+                              u"演绎悲伤里不配悲情的心伤、离别，别离。自然就好。")
+            << QStringLiteral(u"導演記憶中不該記錄的回憶、悲傷，傷悲。習慣就好。  \r\n\r\n"
+                              u"演繹悲傷裏不配悲情的心傷、離別，別離。自然就好。");
+        QTest::addRow("phrases") << QStringLiteral(u"钟情的她系鞋带，头发干净。干部，皇后")
+                                 << QStringLiteral(u"鍾情的她繫鞋帶，頭髮乾淨。幹部，皇后");
+        QTest::addRow("unencodable characters unchanged")
+            << QStringLiteral(u"😀爱❤\uFE0F¥\u00A0钱\uFEFF中\u200B国𠀀发")
+            << QStringLiteral(u"😀愛❤\uFE0F¥\u00A0錢\uFEFF中\u200B國𠀀發");
+        QTest::addRow("U+0000 does not cut short")
+            << QStringLiteral(u"头\u0000发\u0000后来") << QStringLiteral(u"頭\u0000發\u0000後來");
+        QTest::addRow("empty box") << QString() << QString();
+        QTest::addRow("traditional form outside code page 936")
+            << QStringLiteral(u"鲃鱼刾擜暅毶鳚鳤鹮发") << QStringLiteral(u"鲃魚刾擜暅毶鳚鳤鹮發");
+    }
+    void convertsTheBox()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, expected);
+        FakeSurface surface;
+        surface.box = box;
+        toTraditional(surface, *codePage, *mapper);
+        QCOMPARE(surface.box, expected);
+        QCOMPARE(surface.status, QStringLiteral(u"签名已转为繁体字"));
+        QCOMPARE(surface.boxWrites, 1);
+    }
+
+    void ignoresDictionariesInCurrentDirectory()
+    {
+        QTemporaryDir dir;
+        for (const char *name : {"STPhrases.ocd2", "STCharacters.ocd2"}) {
+            QFile junk(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("junk") == 4);
+        }
+        const QString previous = QDir::currentPath();
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
+        QDir::setCurrent(dir.path());
+        // A configuration naming its files relatively does find the junk.
+        opencc::Config config;
+        QVERIFY_THROWS_EXCEPTION(opencc::Exception,
+                                 config.NewFromFile(VELMORA_OPENCC_DATA_DIR "/s2t.json"));
+        QCOMPARE(createTraditionalMapper()->toTraditional(QStringLiteral(u"头发后来")),
+                 QStringLiteral(u"頭髮後來"));
+    }
+
+    void commandsKeepEveryCharacter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("1,000,000 characters")
+            << QStringLiteral(u"头发干净后来，爱你 一生 ★\r\n").repeated(62'500);
+        QTest::addRow("lone surrogates") << QChar(0xDE00) + QStringLiteral(u"爱") + QChar(0xD83D) +
+                                                QStringLiteral(u"你 后来") + QChar(0xDC00);
+        QTest::addRow("U+0000") << QStringLiteral(u"头发\u0000干净 后来");
+        QTest::addRow("U+00A0 and U+FEFF") << QStringLiteral(u"\uFEFF头发\u00A0干净\uFEFF");
+        QTest::addRow("right to left") << QStringLiteral(u"שלום עולם مرحبا 后来");
+        QTest::addRow("outside the BMP") << QStringLiteral(u"𠀀𠀁 😀👍🏽 后来 𝄞");
+        QRandomGenerator random(2011);
+        for (int row = 0; row < 300; ++row)
+            QTest::addRow("random %d", row) << randomText(random, random.bounded(100));
+    }
+    // Spacing follows ICU's clusters; conversion changes only Han characters
+    // code page 936 holds and keeps them in it; copying keeps the text.
+    void commandsKeepEveryCharacter()
+    {
+        QFETCH(QString, text);
+        FakeSurface surface;
+        surface.box = text;
+        insertSpaces(surface);
+        QCOMPARE(surface.status, QStringLiteral(u"加空格成功"));
+        QCOMPARE(surface.box, spacedByIcu(text));
+        QCOMPARE(spacedText(surface.box), surface.box);
+
+        const QList<char32_t> before = codePointsOf(text);
+        surface.box = text;
+        toTraditional(surface, *codePage, *mapper);
+        QCOMPARE(surface.status, QStringLiteral(u"签名已转为繁体字"));
+        const QList<char32_t> after = codePointsOf(surface.box);
+        QCOMPARE(after.size(), before.size());
+        for (qsizetype i = 0; i < before.size(); ++i) {
+            const bool mayChange = QChar::script(before[i]) == QChar::Script_Han &&
+                                   !codePage->encodeChar(before[i]).isEmpty();
+            if (mayChange ? codePage->encodeChar(after[i]).isEmpty() : after[i] != before[i])
+                QFAIL(qPrintable(QStringLiteral("code point %1 changed").arg(i)));
+        }
+
+        MemoryClipboard clipboard;
+        surface.box = text;
+        copySignature(surface, clipboard);
+        QVERIFY(clipboard.text == text);
+    }
+
+    void copiesTheExactText_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addRow("blanks, breaks, U+0000") << QStringLiteral(u"a  \r\nb\r \n\u00A0\u0000  ");
+        QTest::addRow("empty box") << QString();
+    }
+    void copiesTheExactText()
+    {
+        QFETCH(QString, box);
+        QClipboard *system = QGuiApplication::clipboard();
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        system->setImage(image);
+        QVERIFY(system->mimeData()->hasImage());
+        FakeSurface surface;
+        surface.box = box;
+        QtClipboard clipboard;
+        copySignature(surface, clipboard);
+        QCOMPARE(surface.status, copied);
+        QCOMPARE(system->text(), box);
+        QVERIFY(!system->mimeData()->hasImage());
+        QCOMPARE(surface.boxWrites, 0);
+    }
+
+    void refusedClipboardReportsFailure_data()
+    {
+        QTest::addColumn<bool>("refuseAll");
+        QTest::addRow("cannot empty") << true;
+        QTest::addRow("cannot take the text") << false;
+    }
+    void refusedClipboardReportsFailure()
+    {
+        QFETCH(bool, refuseAll);
+        FakeSurface surface;
+        surface.box = QStringLiteral(u"签名");
+        surface.status = copied;
+        MemoryClipboard clipboard;
+        clipboard.refuse = refuseAll;
+        clipboard.refuseText = !refuseAll;
+        copySignature(surface, clipboard);
+        QCOMPARE(surface.status, QStringLiteral(u"复制失败，请重试"));
+        QCOMPARE(surface.box, QStringLiteral(u"签名"));
+        QVERIFY(clipboard.text.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTextCommands)
+#include "tst_textcommands.moc"
