@@ -1,228 +1,148 @@
-#include "app/Artwork.h"
-#include "app/FormTable.h"
 #include "assets/ArtworkTable.h"
-#include "PictureProbe.h"
-
+#include "assets/HandCursorBitmap.h"
+#include <QImageReader>
 #include <QTest>
 
 using namespace ArtworkTable;
 
 namespace {
 
-QImage committed(int scale)
+// The bounds of the pixels in the area, outside the hole, of none of the colours.
+QRect misfits(const QImage &image, const QRect &area, const QList<Rgb> &ok, QRect hole = {})
 {
-    const QString name = scale == 1 ? QStringLiteral("background.png")
-                                    : QStringLiteral("background@%1x.png").arg(scale);
-    return QImage(QStringLiteral(VELMORA_ASSETS_DIR "/") + name)
-        .convertToFormat(QImage::Format_RGB32);
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (!ok.contains(image.pixel(x, y) & 0xFFFFFF) && !hole.contains(x, y))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
-
-const FormTable::HotSpotRow &hotSpot(const QString &name)
-{
-    for (const FormTable::HotSpotRow &row : FormTable::hotSpots) {
-        if (QLatin1String(row.name) == name)
-            return row;
-    }
-    qFatal("no hot-spot %s", qPrintable(name));
-}
-
-void addButtonRows(ButtonKind kind)
-{
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].kind == kind)
-            QTest::addRow("%s", FormTable::hotSpots[buttons[i].hotSpot].name) << int(i);
-    }
-}
-
+const int icoRows[7][2]{{16, 8}, {24, 8}, {32, 8}, {16, 32}, {24, 32}, {32, 32}, {48, 32}};
 } // namespace
 
 class TestArtwork : public QObject
 {
     Q_OBJECT
-
-    QImage single = committed(1);
-    QImage twice = committed(2);
-
+    const QImage single = QImage(QStringLiteral(VELMORA_ASSETS_DIR "/background.png"));
+    const QImage twice = QImage(QStringLiteral(VELMORA_ASSETS_DIR "/background@2x.png"));
 private slots:
-    void picturesAreOpaqueAndSized_data()
+    void areas_data()
     {
-        QTest::addColumn<int>("scale");
-        QTest::addRow("1x") << 1;
-        QTest::addRow("2x") << 2;
-    }
-    void picturesAreOpaqueAndSized()
-    {
-        QFETCH(int, scale);
-        const QImage file(
-            QStringLiteral(VELMORA_ASSETS_DIR "/") +
-            (scale == 1 ? QStringLiteral("background.png") : QStringLiteral("background@2x.png")));
-        QCOMPARE(file.size(), QSize(540, 403) * scale);
-        QVERIFY(!file.hasAlphaChannel());
-        // The window compiles in the same pixels, marked with their scale.
-        const QImage compiledIn = Artwork::background(scale);
-        QCOMPARE(compiledIn.devicePixelRatio(), qreal(scale));
-        QVERIFY(compiledIn == committed(scale));
-    }
-
-    void frameIsThreePixelsOfRed()
-    {
-        const QRect inner =
-            frame.adjusted(frameThickness, frameThickness, -frameThickness, -frameThickness);
-        for (int y = frame.top() - 1; y <= frame.bottom() + 1; ++y) {
-            for (int x = frame.left() - 1; x <= frame.right() + 1; ++x) {
-                const Rgb expected =
-                    frame.contains(x, y) && !inner.contains(x, y) ? frameRed : white;
-                if (rgbAt(single, x, y) != expected)
-                    QFAIL(qPrintable(QStringLiteral("frame pixel %1,%2").arg(x).arg(y)));
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QList<Rgb>>("colours");
+        QTest::addColumn<QRect>("hole");
+        const auto row = [](const QByteArray &name, QRect area, QList<Rgb> ok, QRect hole = {}) {
+            QTest::addRow("%s", name.constData()) << area << ok << hole;
+        };
+        const QRect inside = frame.adjusted(3, 3, -3, -3), all(QPoint(), pictureSize);
+        row("frame", frame, {frameRed}, inside);
+        row("around frame", frame.adjusted(-1, -1, 1, 1), {white}, frame);
+        row("inside frame", inside, {white});
+        for (const Button &b : buttons) {
+            const QByteArray name = FormTable::hotSpots[b.hotSpot].name;
+            const QRect in = b.rect.adjusted(1, 1, -1, -1), f = b.rect.adjusted(2, 2, -2, -2);
+            const int h = f.height() - 1;
+            row(name + " outline", b.rect, {buttonOutline}, in);
+            if (b.kind == ButtonKind::Link) {
+                row(name + " white fill", in, {white, linkCaption});
+                continue;
             }
+            row(name + " inner white line", in, {white}, f);
+            row(name + " first fill rows", f.adjusted(0, 0, 0, fillTopRows - 1 - h), {fillTop});
+            row(name + " bottom fill rows", f.adjusted(0, h - fillBottomRows, 0, -1), {fillBottom});
+            row(name + " last fill row", f.adjusted(0, h, 0, 0), {fillLastRow});
         }
+        row("blank rows", all.adjusted(0, firstBlankRow, 0, 0), {white});
+        row("blank columns", all.adjusted(lastPaintedColumn + 1, 0, 0, 0), {white});
+        for (const TextLine &line : textLines)
+            row("text line " + QByteArray::number(line.box.top()), line.box, {white, textGrey});
     }
-
-    void commandButtons_data() { addButtonRows(ButtonKind::Command); }
-    void commandButtons()
+    void areas()
     {
-        QFETCH(int, index);
-        const QRect rect = buttons[std::size_t(index)].rect;
-        QVERIFY(ringIs(single, rect, buttonOutline));
-        QVERIFY(ringIs(single, rect.adjusted(1, 1, -1, -1), white));
-        const QRect fill = rect.adjusted(2, 2, -2, -2);
-        for (int row = 0; row < fillTopRows; ++row)
-            QVERIFY(rowIs(single, fill, fill.top() + row, fillTop));
-        for (int row = 1; row <= fillBottomRows; ++row)
-            QVERIFY(rowIs(single, fill, fill.bottom() - row, fillBottom));
-        QVERIFY(rowIs(single, fill, fill.bottom(), fillLastRow));
-        QVERIFY(gradientRunsDown(single, fill.left(), fill.top() + fillTopRows,
-                                 fill.bottom() - fillBottomRows - 1));
-
-        // White glyphs, each wholly wrapped in the darker edge, centred.
-        const QRect caption = captionBounds(single, fill);
-        QVERIFY(!caption.isEmpty());
-        QVERIFY(faceIsEdged(single, caption, white, captionEdge));
-        QVERIFY(isCentred(caption, rect));
+        QFETCH(QRect, area);
+        QFETCH(QList<Rgb>, colours);
+        QFETCH(QRect, hole);
+        QCOMPARE(misfits(single, area, colours, hole), QRect());
     }
-
-    void linkButtons_data() { addButtonRows(ButtonKind::Link); }
-    void linkButtons()
-    {
-        QFETCH(int, index);
-        const QRect rect = buttons[std::size_t(index)].rect;
-        QVERIFY(ringIs(single, rect, buttonOutline));
-        const QRect inside = rect.adjusted(1, 1, -1, -1);
-        QVERIFY(onlyColours(single, inside, {white, linkCaption}));
-        const QRect caption = captionBounds(single, inside);
-        QVERIFY(!caption.isEmpty());
-        QVERIFY(isCentred(caption, rect));
-    }
-
-    void blankRowsAndColumns()
-    {
-        QVERIFY(onlyColours(single, QRect(QPoint(0, firstBlankRow), QPoint(539, 402)), {white}));
-        QVERIFY(onlyColours(single, QRect(QPoint(lastPaintedColumn + 1, 0), QPoint(539, 402)),
-                            {white}));
-    }
-
-    void greyTextOnlyInItsLines()
-    {
-        QRegion boxes;
-        for (const TextLine &line : textLines) {
-            QVERIFY(onlyColours(single, line.box, {white, textGrey}));
-            QVERIFY(!boundsOf(single, line.box, textGrey).isEmpty());
-            boxes += line.box;
-        }
-        for (int y = 0; y < single.height(); ++y) {
-            for (int x = 0; x < single.width(); ++x) {
-                if (rgbAt(single, x, y) == textGrey && !boxes.contains(QPoint(x, y)))
-                    QFAIL(qPrintable(QStringLiteral("grey pixel at %1,%2").arg(x).arg(y)));
-            }
-        }
-    }
-
-    // Shapes are the 1x pixels doubled; texts are drawn afresh, in the same places.
-    void doubleMatchesSingle()
+    void greyOnlyInTextLinesAndTwiceIsSingleDoubled()
     {
         QCOMPARE(twice.size(), single.size() * 2);
-        QRegion texts;
-        for (const TextLine &line : textLines) {
-            texts += line.box;
-            QVERIFY(onlyBlends(twice, QRect(line.box.topLeft() * 2, line.box.size() * 2), white,
-                               textGrey));
+        const auto rgb = [this](int x, int y) { return single.pixel(x, y) & 0xFFFFFF; };
+        const QRegion lines = QRegion(textLines[0].box) + textLines[1].box;
+        QRegion captions;
+        for (const Button &b : buttons) { // captions: what differs from the left end of the row
+            const QRect f = b.rect.adjusted(2, 2, -2, -2);
+            for (int y = f.top(); y <= f.bottom(); ++y)
+                captions += misfits(single, QRect(f.left(), y, f.width(), 1), {rgb(f.left(), y)});
         }
-        for (const Button &button : buttons) {
-            const QRect inside = button.rect.adjusted(2, 2, -2, -2);
-            const QRect caption = captionBounds(single, inside);
-            texts += caption.adjusted(-1, -1, 1, 1);
-            const QRect doubled =
-                captionBounds(twice, QRect(inside.topLeft() * 2, inside.size() * 2));
-            QVERIFY(!doubled.isEmpty());
-            QVERIFY2((doubled.center() - caption.center() * 2).manhattanLength() <= 3,
-                     FormTable::hotSpots[button.hotSpot].name);
-        }
-        for (int y = 0; y < single.height(); ++y) {
-            for (int x = 0; x < single.width(); ++x) {
-                if (texts.contains(QPoint(x, y)))
-                    continue;
-                const Rgb expected = rgbAt(single, x, y);
-                for (QPoint at : {QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y),
-                                  QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1)}) {
-                    if (rgbAt(twice, at.x(), at.y()) != expected)
-                        QFAIL(qPrintable(QStringLiteral("2x pixel %1,%2").arg(at.x()).arg(at.y())));
-                }
-            }
+        for (int i = 0; i < single.width() * single.height(); ++i) {
+            const QPoint at(i % single.width(), i / single.width());
+            const Rgb c = rgb(at.x(), at.y());
+            QVERIFY2(c != textGrey || lines.contains(at), "grey outside the text lines");
+            if (!lines.contains(at) && !captions.intersects(QRect(at - QPoint(1, 1), QSize(3, 3))))
+                QCOMPARE(misfits(twice, QRect(at * 2, QSize(2, 2)), {c}), QRect());
         }
     }
-
-    void hotSpotsLieOnTheirButtons_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("tolerance"); // -1: wholly inside; else per edge
-        QTest::addColumn<bool>("leftAndTopOnly");
-        QTest::addRow("Label1 inside") << "Label1" << -1 << false;
-        QTest::addRow("Label2 left and top") << "Label2" << 1 << true;
-        QTest::addRow("Label3 left and top") << "Label3" << 1 << true;
-        QTest::addRow("Label4 left and top") << "Label4" << 1 << true;
-        QTest::addRow("Label6 every side") << "Label6" << 4 << false;
-        QTest::addRow("Label7 every side") << "Label7" << 4 << false;
-        QTest::addRow("Label8 every side") << "Label8" << 4 << false;
-    }
-    void hotSpotsLieOnTheirButtons()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, tolerance);
-        QFETCH(bool, leftAndTopOnly);
-        const QRect spot = hotSpot(name).rect;
-        // The painted button found from the picture itself, by its outline.
-        const QRect painted = enclosingRing(single, spot.center(), buttonOutline);
-        QVERIFY(painted.isValid());
-        bool inTable = false;
-        for (const Button &button : buttons)
-            inTable |= button.rect == painted && FormTable::hotSpots[button.hotSpot].name == name;
-        QVERIFY2(inTable, "the element table does not hold the painted button");
-        if (tolerance < 0) {
-            QVERIFY(painted.contains(spot));
-            return;
-        }
-        QVERIFY(qAbs(spot.left() - painted.left()) <= tolerance);
-        QVERIFY(qAbs(spot.top() - painted.top()) <= tolerance);
-        if (!leftAndTopOnly) {
-            QVERIFY(qAbs(spot.right() - painted.right()) <= tolerance);
-            QVERIFY(qAbs(spot.bottom() - painted.bottom()) <= tolerance);
-        }
-    }
-
-    void textControlsInsideTheFrame_data()
+    void registration_data()
     {
         QTest::addColumn<QRect>("control");
-        QTest::addRow("Text1") << FormTable::text1.rect;
-        QTest::addRow("Label5") << FormTable::label5.rect;
-        QTest::addRow("Text2") << FormTable::text2.rect;
+        QTest::addColumn<QRect>("painted");
+        QTest::addColumn<int>("tolerance"); // -1: inside; 1: at left and top only; 4: all round
+        for (const Button &b : buttons) {
+            const FormTable::HotSpotRow &spot = FormTable::hotSpots[b.hotSpot];
+            const int tol = b.kind == ButtonKind::Link ? 4 : qstrcmp(spot.name, "Label1") ? 1 : -1;
+            QTest::addRow("%s", spot.name) << spot.rect << b.rect << tol;
+        }
+        for (const auto &c : {FormTable::text1, FormTable::label5, FormTable::text2})
+            QTest::addRow("%s", c.name) << c.rect << frame.adjusted(3, 3, -3, -3) << -1;
     }
-    void textControlsInsideTheFrame()
+    void registration()
     {
         QFETCH(QRect, control);
-        const QRect ring = enclosingRing(single, control.center(), frameRed);
-        QVERIFY(ring.isValid());
-        QVERIFY(ring.adjusted(1, 1, -1, -1).contains(control));
+        QFETCH(QRect, painted);
+        QFETCH(int, tolerance);
+        const QPoint near = control.topLeft() - painted.topLeft();
+        const QPoint far = control.bottomRight() - painted.bottomRight();
+        QVERIFY(tolerance >= 0 || painted.contains(control));
+        QVERIFY(tolerance < 0 || (qAbs(near.x()) <= tolerance && qAbs(near.y()) <= tolerance));
+        QVERIFY(tolerance < 4 || (qAbs(far.x()) <= tolerance && qAbs(far.y()) <= tolerance));
+    }
+    void pngAtEverySize_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            QTest::addRow("%d px", size) << size;
+    }
+    void pngAtEverySize()
+    {
+        QFETCH(int, size);
+        const QImage image(QStringLiteral(VELMORA_ASSETS_DIR "/icons/velmora-%1.png").arg(size));
+        QCOMPARE(image.size(), QSize(size, size));
+    }
+    void icoImages_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("%d px, %d bits", icoRows[i][0], icoRows[i][1]) << i;
+    }
+    void icoImages()
+    {
+        QFETCH(int, index);
+        const auto [size, bits] = icoRows[index];
+        QImageReader reader(QStringLiteral(VELMORA_ASSETS_DIR "/icons/velmora.ico"));
+        QVERIFY(reader.imageCount() == 7 && reader.jumpToImage(index));
+        QCOMPARE(reader.size(), QSize(size, size));
+        QCOMPARE(reader.imageFormat(), bits == 8 ? QImage::Format_Indexed8 : QImage::Format_ARGB32);
+    }
+    void handCursor()
+    {
+        using namespace HandCursorBitmap;
+        QCOMPARE(cursorSize, QSize(32, 32));
+        QCOMPARE(cursorHotSpot, QPoint(6, 0));
+        QVERIFY(black[0] & 1 << 6); // the fingertip, black
+        QVERIFY(black != drawn);    // some white
+        for (std::size_t i = 0; i < black.size(); ++i)
+            QCOMPARE(black[i] & ~drawn[i], 0); // black or white, never inverting
     }
 };
 
