@@ -13,14 +13,12 @@ public:
     bool refuse = false;
     bool refuseText = false; // emptying works, taking the text fails
     QString text;
-    bool holdsImage = false;
 
     bool clear() override
     {
         if (refuse)
             return false;
         text.clear();
-        holdsImage = false;
         return true;
     }
     bool setText(const QString &newText) override

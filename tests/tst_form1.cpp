@@ -113,8 +113,6 @@ private slots:
         auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
         auto *text2 = control<QLineEdit>(QStringLiteral("Text2"));
         auto *label5 = control<QLabel>(QStringLiteral("Label5"));
-        QCOMPARE(text1->frameShape(), QFrame::NoFrame);
-        QCOMPARE(text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(label5->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(label5->palette().color(QPalette::Window), QColor(Qt::white));
         for (auto [widget, pixels] : {std::pair<QWidget *, int>{text1, 14}, {text2, 12}}) {
@@ -239,36 +237,6 @@ private slots:
         QVERIFY(form->boxText().endsWith(QStringLiteral("xy")));
         clickAt(label1Centre);
         QCOMPARE(form->boxText(), SignatureCatalogue::textAt(2));
-    }
-
-    void boxKeepsExactText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addRow("CR LF and trailing blanks") << QStringLiteral("a  \r\n\r\nb");
-        QTest::addRow("lone CR and LF") << QStringLiteral("a\rb\nc\r");
-        QTest::addRow("no-break space") << QStringLiteral(u"a\u00A0b");
-        QTest::addRow("paragraph separator") << QStringLiteral(u"a\u2029b");
-    }
-    void boxKeepsExactText()
-    {
-        QFETCH(QString, text);
-        form->setBoxText(text);
-        control<QPlainTextEdit>(QStringLiteral("Text1"))->moveCursor(QTextCursor::End);
-        QCOMPARE(form->boxText(), text);
-    }
-
-    void editedBoxReadsLinesWithCrLf()
-    {
-        form->setBoxText(QStringLiteral(u"a\u00A0\nb"));
-        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
-        text1->setFocus();
-        text1->moveCursor(QTextCursor::End);
-        QTest::keyClick(text1, Qt::Key_Return);
-        QTest::keyClicks(text1, QStringLiteral("c"));
-        QCOMPARE(form->boxText(), QStringLiteral(u"a\u00A0\r\nb\r\nc"));
-        QTest::keyClick(text1, Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(text1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(form->boxText(), QStringLiteral(u"a\u00A0\nb"));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "FakeAdapters.h"
 #include "FakeSurface.h"
 #include "platform/QtClipboard.h"
+#include "SpacedByIcu.h"
 #include "tools/CopySignature.h"
 #include "tools/InsertSpaces.h"
 #include "tools/ToTraditional.h"
@@ -19,29 +20,8 @@
 
 #include <opencc/Config.hpp>
 #include <opencc/Exception.hpp>
-#include <unicode/ubrk.h>
 
 namespace {
-
-// ICU's clusters of the whole text, CR LF as two, joined by one blank.
-QString spacedByIcu(const QString &text)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    UBreakIterator *iterator =
-        ubrk_open(UBRK_CHARACTER, "", reinterpret_cast<const UChar *>(text.utf16()),
-                  int32_t(text.size()), &status);
-    QStringList pieces;
-    for (int32_t start = 0, end = ubrk_next(iterator); end != UBRK_DONE;
-         start = end, end = ubrk_next(iterator)) {
-        const QString cluster = text.mid(start, end - start);
-        if (cluster == u"\r\n")
-            pieces << QStringLiteral("\r") << QStringLiteral("\n");
-        else
-            pieces += cluster.split(u' ', Qt::SkipEmptyParts);
-    }
-    ubrk_close(iterator);
-    return pieces.join(u' ');
-}
 
 // Chinese, symbols, breaks, units code page 936 lacks or that join, any unit.
 QString randomText(QRandomGenerator &random, int length)
