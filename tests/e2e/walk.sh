@@ -22,7 +22,16 @@ printf '更多情侣个性签名请期待下一版，Korvane %s —— 免费QQ�
 for clicks in $(seq 56); do
     click 96 294
     case $clicks in
-    1 | 11 | 22 | 27 | 28 | 38 | 49 | 54 | 55 | 56) copy_to "$work_dir/at-$clicks" ;;
+    1)
+        copy_to "$work_dir/at-1"
+        # The first pair in traditional characters, as `opencc -c s2t` gives it.
+        click 241 295
+        copy_to "$work_dir/traditional"
+        printf '%s  \r\n\r\n%s' "導演記憶中不該記錄的回憶、悲傷，傷悲。習慣就好。" \
+            "演繹悲傷裏不配悲情的心傷、離別，別離。自然就好。" >"$work_dir/p1-traditional"
+        cmp "$work_dir/p1-traditional" "$work_dir/traditional" || fail "P1 in traditional characters"
+        ;;
+    11 | 22 | 27 | 28 | 38 | 49 | 54 | 55 | 56) copy_to "$work_dir/at-$clicks" ;;
     esac
 done
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real window: size hints, window-manager hints, cursors over the
+# The real window: title, client area, size hints, window-manager hints, cursors over the
 # hot-spots, and clicks on painted parts outside the hot-spots.
 source "$(dirname "$0")/xvfb-session.sh"
 program=$1
@@ -7,6 +7,11 @@ cursor_probe=$2
 
 start_xvfb
 start_program "$program"
+
+title=$(xprop -id "$window" _NET_WM_NAME | sed 's/.*= "\(.*\)"/\1/')
+[ "$title" = "Velmora2011.1" ] || fail "title is '$title'"
+size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+[ "$size" = "541x398" ] || fail "client area is $size"
 
 # Minimum and maximum size are both the client area: the user cannot resize.
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
