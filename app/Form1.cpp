@@ -56,12 +56,17 @@ Form1::Form1(PlatformAdapters adapters, QWidget *parent)
     setWindowTitle(QStringLiteral("Velmora2011.1"));
     setFixedSize(FormTable::clientSize);
     // The children inherit it: no text is ever laid out in a face not used.
-    setFont(songFont(FormTable::stripFontPixels));
+    setFont(windowFont());
     createControls();
     m_text1->setFocus();
 }
 
 Form1::~Form1() = default;
+
+QFont Form1::windowFont()
+{
+    return songFont(FormTable::stripFontPixels);
+}
 
 void Form1::createControls()
 {

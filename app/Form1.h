@@ -30,6 +30,10 @@ public:
 
     qint32 pairCount() const { return m_pairCount; }
 
+    // The window's Song face at the strip's size. Made the application's font
+    // before any control exists, no control lays text out in another face first.
+    static QFont windowFont();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
