@@ -49,12 +49,12 @@ public:
 
     QByteArray encodeUncached(char32_t codePoint) const
     {
-        if (!m_converter || codePoint > 0x10FFFF || QChar::isSurrogate(codePoint))
+        if (!converter() || codePoint > 0x10FFFF || QChar::isSurrogate(codePoint))
             return {};
         const QString character = QString::fromUcs4(&codePoint, 1);
         char bytes[8];
         UErrorCode status = U_ZERO_ERROR;
-        const int32_t length = ucnv_fromUChars(m_converter.get(), bytes, sizeof bytes,
+        const int32_t length = ucnv_fromUChars(converter(), bytes, sizeof bytes,
                                                reinterpret_cast<const UChar *>(character.utf16()),
                                                int32_t(character.size()), &status);
         // ICU reports success with no bytes for default-ignorable characters.
@@ -68,14 +68,14 @@ public:
     QString decode(QByteArrayView bytes) const override
     {
         QString text;
-        if (!m_converter || bytes.isEmpty())
+        if (bytes.isEmpty() || !converter())
             return text;
         // One unit per byte is always enough for this table; the retry is for safety.
         text.resize(bytes.size());
         for (int attempt = 0; attempt < 2; ++attempt) {
             UErrorCode status = U_ZERO_ERROR;
             const int32_t length =
-                ucnv_toUChars(m_converter.get(), reinterpret_cast<UChar *>(text.data()),
+                ucnv_toUChars(converter(), reinterpret_cast<UChar *>(text.data()),
                               int32_t(text.size()), bytes.data(), int32_t(bytes.size()), &status);
             const bool tooShort = status == U_BUFFER_OVERFLOW_ERROR;
             text.resize(U_SUCCESS(status) || tooShort ? length : 0);
@@ -86,11 +86,23 @@ public:
     }
 
 private:
+    // Opened on first use: loading ICU's table is start-up work that only the
+    // text tools need.
+    UConverter *converter() const
+    {
+        if (!m_opened) {
+            m_opened = true;
+            m_converter = openCodePage936();
+        }
+        return m_converter.get();
+    }
+
     // Code page 936 has at most two bytes a character: a cache entry holds
     // them in its low bits, their number in bits 16 and 17, and a known flag.
     static constexpr quint32 known = 0x80000000;
 
-    ConverterPtr m_converter = openCodePage936();
+    mutable bool m_opened = false;
+    mutable ConverterPtr m_converter;
     mutable std::vector<quint32> m_bmp;
 };
 
