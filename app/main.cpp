@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "platform/FontWarmUp.h"
 
 #include <QApplication>
 
@@ -8,12 +9,15 @@
 
 int main(int argc, char *argv[])
 {
+    // Connecting to the display and loading the font configuration overlap.
+    const std::unique_ptr<FontWarmUp> fontWarmUp = startFontWarmUp();
     QApplication application(argc, argv);
     // Lets Wayland compositors match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     // Text controls lay out their text once in the application's font before
     // taking the window's: in the default face that would load fonts and
     // fallbacks the window never shows.
+    fontWarmUp->wait();
     QApplication::setFont(Form1::windowFont());
     Form1 form(systemAdapters());
     form.show();

@@ -23,7 +23,7 @@ appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app_id.metain
 (cd "$build_dir" && cpack -B "$work_dir/deb" >/dev/null) || fail "cpack"
 deb=$(ls "$work_dir"/deb/velmora_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 qt6-qpa-plugins libicu72 libopencc1.1 libopencc-data fonts-wqy-zenhei; do
+for package in libqt6widgets6 qt6-qpa-plugins libicu72 libfontconfig1 libopencc1.1 libopencc-data fonts-wqy-zenhei; do
     [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package"
 done
 [[ "$(dpkg-deb -f "$deb" Recommends)" == *xdg-utils* ]] || fail "Recommends lacks xdg-utils"

@@ -1,0 +1,17 @@
+#include "platform/FontWarmUp.h"
+
+namespace {
+
+// Systems whose font list the toolkit reads without a configuration to parse.
+class NoFontWarmUp final : public FontWarmUp
+{
+public:
+    void wait() override {}
+};
+
+} // namespace
+
+std::unique_ptr<FontWarmUp> startFontWarmUp()
+{
+    return std::make_unique<NoFontWarmUp>();
+}
