@@ -11,7 +11,7 @@
 #include "tools/InsertSpaces.h"
 #include "tools/ToTraditional.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -23,16 +23,21 @@ const QString initialBoxText = QStringLiteral(u"签名将显示在这里，请�
 const QString symbolStripText =
     QStringLiteral(u"常用的特殊符号 ★☆●◎◆◇〓↓↑←→※♂♀§┆┊⊙≌≯≮(￣︶￣)↗ (┬＿┬)↘ 跌∑√々");
 
-// Song faces first, then installed faces that render crisp at small pixel sizes.
-QFont songFont(int pixels)
+// Song faces first, then installed faces that render crisp at small pixel
+// sizes. Without fallbacks, characters missing from the chosen face are not
+// looked up in other faces: that lookup is a font-list query.
+QFont songFont(int pixels, bool fallbacks)
 {
     QFont font;
     font.setFamilies({QStringLiteral("SimSun"), QStringLiteral(u"宋体"),
                       QStringLiteral("WenQuanYi Zen Hei Sharp"), QStringLiteral("AR PL UMing CN")});
     font.setPixelSize(pixels);
     // Crisp bitmap-like strokes at 1x; on HiDPI screens smoothing looks better.
-    if (qGuiApp->devicePixelRatio() <= 1.0)
-        font.setStyleStrategy(QFont::NoAntialias);
+    QFont::StyleStrategy strategy =
+        qGuiApp->devicePixelRatio() <= 1.0 ? QFont::NoAntialias : QFont::PreferDefault;
+    if (!fallbacks)
+        strategy = QFont::StyleStrategy(strategy | QFont::NoFontMerging);
+    font.setStyleStrategy(strategy);
     return font;
 }
 
@@ -55,17 +60,32 @@ Form1::Form1(PlatformAdapters adapters, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmora2011.1"));
     setFixedSize(FormTable::clientSize);
-    // The children inherit it: no text is ever laid out in a face not used.
-    setFont(windowFont());
+    // Until the first frame is on screen the faces go without fallbacks: the
+    // initial texts are all in them.
+    useFonts(false);
     createControls();
     m_text1->setFocus();
 }
 
 Form1::~Form1() = default;
 
-QFont Form1::windowFont()
+void Form1::useFonts(bool fallbacks)
 {
-    return songFont(FormTable::stripFontPixels);
+    // Text controls lay their text out once in the application's font before
+    // taking the window's; in any other face that would load faces never shown.
+    const QFont font = songFont(FormTable::stripFontPixels, fallbacks);
+    QApplication::setFont(font);
+    setFont(font);
+    if (m_text1)
+        m_text1->setFont(songFont(FormTable::boxFontPixels, fallbacks));
+}
+
+void Form1::finishStartUp()
+{
+    useFonts(true);
+    const QIcon icon = Artwork::icon();
+    setWindowIcon(icon);
+    QGuiApplication::setWindowIcon(icon);
 }
 
 void Form1::createControls()
@@ -78,7 +98,7 @@ void Form1::createControls()
     m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_text1->setFont(songFont(FormTable::boxFontPixels));
+    m_text1->setFont(songFont(FormTable::boxFontPixels, false));
     paintWhite(m_text1);
     m_text1->setExactText(initialBoxText);
 
@@ -162,14 +182,10 @@ void Form1::setStatusLine(const QString &text)
 
 void Form1::paintEvent(QPaintEvent *)
 {
-    // Decoding the icon's pictures can wait until the window is on screen.
-    if (!m_iconPending) {
-        m_iconPending = true;
-        QTimer::singleShot(0, this, [this] {
-            const QIcon icon = Artwork::icon();
-            setWindowIcon(icon);
-            QGuiApplication::setWindowIcon(icon);
-        });
+    // Fallback faces and the icon's pictures can wait until the window is on screen.
+    if (!m_startUpFinishing) {
+        m_startUpFinishing = true;
+        QTimer::singleShot(0, this, &Form1::finishStartUp);
     }
     const int scale = devicePixelRatio() > 1 ? 2 : 1;
     if (m_background.isNull() || m_background.devicePixelRatio() != scale)

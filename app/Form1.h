@@ -30,14 +30,12 @@ public:
 
     qint32 pairCount() const { return m_pairCount; }
 
-    // The window's Song face at the strip's size. Made the application's font
-    // before any control exists, no control lays text out in another face first.
-    static QFont windowFont();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void useFonts(bool fallbacks);
+    void finishStartUp();
     void createControls();
     void run(FormTable::Command command);
 
@@ -47,5 +45,5 @@ private:
     QLineEdit *m_text2 = nullptr;
     QLabel *m_label5 = nullptr;
     QImage m_background; // for the device pixel ratio last painted at
-    bool m_iconPending = false;
+    bool m_startUpFinishing = false;
 };

@@ -14,11 +14,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Lets Wayland compositors match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
-    // Text controls lay out their text once in the application's font before
-    // taking the window's: in the default face that would load fonts and
-    // fallbacks the window never shows.
     fontWarmUp->wait();
-    QApplication::setFont(Form1::windowFont());
     Form1 form(systemAdapters());
     form.show();
 #ifdef VELMORA_BENCH_FIRST_PAINT
