@@ -4,26 +4,37 @@
 #include "assets/HandCursorBitmap.h"
 
 #include <QBitmap>
+#include <QPixmap>
 #include <QResource>
 
-namespace Artwork {
+namespace {
 
-QImage background(int scale)
+// Raw 32-bit pixels unpacked at build time; null if the resource is missing
+// or has the wrong size.
+QImage rawPicture(const QString &path, QSize size, QImage::Format format)
 {
-    const QResource resource(scale == 1
-                                 ? QStringLiteral(":/artwork/background.rgb32")
-                                 : QStringLiteral(":/artwork/background@%1x.rgb32").arg(scale));
-    const QSize size = ArtworkTable::pictureSize * scale;
+    const QResource resource(path);
     // The pixels stay in the inflated buffer, which the picture owns.
     auto *pixels = new QByteArray(resource.uncompressedData());
     if (pixels->size() != qsizetype(size.width()) * size.height() * 4) {
         delete pixels;
         return {};
     }
-    QImage picture(
-        reinterpret_cast<uchar *>(pixels->data()), size.width(), size.height(),
-        QImage::Format_RGB32, [](void *buffer) { delete static_cast<QByteArray *>(buffer); },
-        pixels);
+    return QImage(
+        reinterpret_cast<uchar *>(pixels->data()), size.width(), size.height(), format,
+        [](void *buffer) { delete static_cast<QByteArray *>(buffer); }, pixels);
+}
+
+} // namespace
+
+namespace Artwork {
+
+QImage background(int scale)
+{
+    QImage picture =
+        rawPicture(scale == 1 ? QStringLiteral(":/artwork/background.rgb32")
+                              : QStringLiteral(":/artwork/background@%1x.rgb32").arg(scale),
+                   ArtworkTable::pictureSize * scale, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
     return picture;
 }
@@ -31,8 +42,13 @@ QImage background(int scale)
 QIcon icon()
 {
     QIcon icon;
-    for (int size : ArtworkTable::iconSizes)
-        icon.addFile(QStringLiteral(":/artwork/icons/velmora-%1.png").arg(size), QSize(size, size));
+    for (int size : ArtworkTable::iconSizes) {
+        const QImage image =
+            rawPicture(QStringLiteral(":/artwork/icons/velmora-%1.argb32p").arg(size),
+                       QSize(size, size), QImage::Format_ARGB32_Premultiplied);
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
 

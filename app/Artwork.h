@@ -12,7 +12,7 @@ namespace Artwork {
 // that ratio set; null if the resource is missing or has the wrong size.
 QImage background(int scale);
 
-// The icon in all its sizes, loaded when a size is first asked for.
+// The icon in all its sizes.
 QIcon icon();
 
 // The two-colour pointing hand, its hot spot at the index finger's tip.

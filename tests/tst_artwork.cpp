@@ -1,6 +1,8 @@
+#include "app/Artwork.h"
 #include "assets/ArtworkTable.h"
 #include "assets/HandCursorBitmap.h"
 #include <QImageReader>
+#include <QPixmap>
 #include <QTest>
 
 using namespace ArtworkTable;
@@ -107,17 +109,22 @@ private slots:
         QVERIFY(tolerance < 0 || (qAbs(near.x()) <= tolerance && qAbs(near.y()) <= tolerance));
         QVERIFY(tolerance < 4 || (qAbs(far.x()) <= tolerance && qAbs(far.y()) <= tolerance));
     }
-    void pngAtEverySize_data()
+    void iconAtEverySize_data()
     {
         QTest::addColumn<int>("size");
         for (int size : {16, 24, 32, 48, 64, 128, 256})
             QTest::addRow("%d px", size) << size;
     }
-    void pngAtEverySize()
+    // The compiled-in icon holds the committed PNG's pixels at every size.
+    void iconAtEverySize()
     {
         QFETCH(int, size);
-        const QImage image(QStringLiteral(VELMORA_ASSETS_DIR "/icons/velmora-%1.png").arg(size));
-        QCOMPARE(image.size(), QSize(size, size));
+        const QImage png(QStringLiteral(VELMORA_ASSETS_DIR "/icons/velmora-%1.png").arg(size));
+        QCOMPARE(png.size(), QSize(size, size));
+        const QPixmap compiled = Artwork::icon().pixmap(QSize(size, size));
+        QCOMPARE(compiled.size(), QSize(size, size));
+        const auto format = QImage::Format_ARGB32_Premultiplied;
+        QCOMPARE(compiled.toImage().convertToFormat(format), png.convertToFormat(format));
     }
     void icoImages_data()
     {
@@ -146,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestArtwork)
+QTEST_MAIN(TestArtwork)
 #include "tst_artwork.moc"

@@ -57,9 +57,14 @@ bool writeIcons(const QDir &folder)
 }
 
 // The picture's pixels as QImage::Format_RGB32 holds them, row after row.
+// Opaque pictures go in as RGB32 (".rgb32"), the rest premultiplied
+// (".argb32p"): the formats the window paints and the icon keeps.
 bool unpack(const QString &pngPath, const QString &rawPath)
 {
-    const QImage picture = QImage(pngPath, "png").convertToFormat(QImage::Format_RGB32);
+    const QImage::Format format = rawPath.endsWith(QLatin1String(".argb32p"))
+                                      ? QImage::Format_ARGB32_Premultiplied
+                                      : QImage::Format_RGB32;
+    const QImage picture = QImage(pngPath, "png").convertToFormat(format);
     QFile raw(rawPath);
     const qsizetype bytes = picture.sizeInBytes();
     if (picture.isNull() || !raw.open(QIODevice::WriteOnly) ||
