@@ -40,21 +40,50 @@ struct Figures
     double median, min, max;
 };
 
+Figures figures(QList<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.first(), times.last()};
+}
+
+double timed(const std::function<void()> &prepare, const std::function<void()> &run)
+{
+    prepare();
+    QElapsedTimer timer;
+    timer.start();
+    run();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
 // Times `run` after `prepare`, which is not timed.
 Figures measure(const std::function<void()> &prepare, const std::function<void()> &run)
 {
     QList<double> times;
     for (int i = 0; i < warmUps + runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        const double ms = timed(prepare, run);
         if (i >= warmUps)
             times.append(ms);
     }
-    std::sort(times.begin(), times.end());
-    return {times[runs / 2], times.first(), times.last()};
+    return figures(times);
+}
+
+// Times a command and its floor in turn, so that a noisy spell of the machine
+// weighs on both alike.
+std::pair<Figures, Figures> measureAgainst(const std::function<void()> &prepare,
+                                           const std::function<void()> &run,
+                                           const std::function<void()> &prepareFloor,
+                                           const std::function<void()> &runFloor)
+{
+    QList<double> times, floorTimes;
+    for (int i = 0; i < warmUps + runs; ++i) {
+        const double ms = timed(prepare, run);
+        const double floorMs = timed(prepareFloor, runFloor);
+        if (i >= warmUps) {
+            times.append(ms);
+            floorTimes.append(floorMs);
+        }
+    }
+    return {figures(times), figures(floorTimes)};
 }
 
 // A Markdown table row: measure | median | min | max | note.
@@ -95,9 +124,9 @@ int main(int argc, char *argv[])
     for (const QString *text : {&full, &million}) {
         const QString size = QLocale(QLocale::English).toString(text->size());
         QString mapped;
-        const Figures engine = measure([] {}, [&] { mapped = mapper->toTraditional(*text); });
-        const Figures ours =
-            measure(fill(*text), [&] { toTraditional(surface, *codePage, *mapper); });
+        const auto [ours, engine] = measureAgainst(
+            fill(*text), [&] { toTraditional(surface, *codePage, *mapper); }, [] {},
+            [&] { mapped = mapper->toTraditional(*text); });
         row(QStringLiteral("toTraditional, %1 characters").arg(size), ours,
             ratio(ours.median, engine.median, "the engine alone|1.2x"));
         row(QStringLiteral("OpenCC alone, %1 characters").arg(size), engine, QString());
@@ -108,9 +137,9 @@ int main(int argc, char *argv[])
         const QString size = QLocale(QLocale::English).toString(text->size());
         const QString source = catalogueText(2 * text->size());
         QString copy;
-        const Figures floor = measure([&] { copy.clear(); },
-                                      [&] { copy = QString(source.constData(), source.size()); });
-        const Figures ours = measure(fill(*text), [&] { insertSpaces(surface); });
+        const auto [ours, floor] = measureAgainst(
+            fill(*text), [&] { insertSpaces(surface); }, [&] { copy.clear(); },
+            [&] { copy = QString(source.constData(), source.size()); });
         row(QStringLiteral("insertSpaces, %1 characters").arg(size), ours,
             ratio(ours.median, floor.median, "a deep copy of twice the length|3x"));
         row(QStringLiteral("deep copy of twice %1 characters").arg(size), floor, QString());
