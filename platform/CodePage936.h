@@ -2,11 +2,10 @@
 
 #include <memory>
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 
-// Conversion between text and code page 936 (GBK), the ANSI code page of
-// the Chinese (PRC) locale.
+// Characters' forms in code page 936 (GBK), the ANSI code page of the
+// Chinese (PRC) locale.
 class CodePage936
 {
 public:
@@ -15,7 +14,6 @@ public:
     // decode back to it. Whole-text conversion would silently drop some
     // characters (U+200B, U+FEFF ...), so callers decide per character.
     virtual QByteArray encodeChar(char32_t codePoint) const = 0;
-    virtual QString decode(QByteArrayView bytes) const = 0;
 };
 
 std::unique_ptr<CodePage936> createCodePage936();

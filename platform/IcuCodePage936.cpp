@@ -47,6 +47,7 @@ public:
         return QByteArray(bytes, entry >> 16 & 0x3);
     }
 
+private:
     QByteArray encodeUncached(char32_t codePoint) const
     {
         if (!converter() || codePoint > 0x10FFFF || QChar::isSurrogate(codePoint))
@@ -65,7 +66,7 @@ public:
         return decode(encoded) == character ? encoded : QByteArray();
     }
 
-    QString decode(QByteArrayView bytes) const override
+    QString decode(QByteArrayView bytes) const
     {
         QString text;
         if (bytes.isEmpty() || !converter())
@@ -85,7 +86,6 @@ public:
         return text;
     }
 
-private:
     // Opened on first use: loading ICU's table is start-up work that only the
     // text tools need.
     UConverter *converter() const

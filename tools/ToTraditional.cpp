@@ -6,8 +6,6 @@
 
 #include <QList>
 
-#include <algorithm>
-
 namespace {
 
 // The text's code points; a lone surrogate counts as one and is kept as it is.
@@ -61,54 +59,24 @@ QList<char32_t> mappedPoints(const QString &source, const QList<char32_t> &sourc
 QString traditionalText(const QString &source, const CodePage936 &codePage,
                         TraditionalMapper &mapper)
 {
-    // The code page 936 form, character by character: a character without
-    // one is kept aside (byte count 0) instead of being replaced or dropped.
+    // Through code page 936, a character without a form there is kept as it
+    // is; a Han character takes its traditional form's bytes only when they
+    // are as many as its own, so every other character keeps its place. A
+    // character's bytes decode back to it alone, so the whole text goes
+    // through character by character.
     const QList<char32_t> sourcePoints = codePoints(source);
-    QByteArray sourceBytes;
-    QList<qsizetype> byteCounts;
-    byteCounts.reserve(sourcePoints.size());
-    for (const char32_t point : sourcePoints) {
-        const QByteArray bytes = codePage.encodeChar(point);
-        sourceBytes += bytes;
-        byteCounts.append(bytes.size());
-    }
-    const qsizetype byteLength = sourceBytes.size();
-
-    // The destination starts as byteLength blanks.
-    QByteArray destination(byteLength, ' ');
-
-    // Each character's bytes go to the same place in the destination, in
-    // traditional form where that is a Han character of the same byte length.
     const QList<char32_t> mapped = mappedPoints(source, sourcePoints, mapper);
-    qsizetype offset = 0;
-    for (qsizetype i = 0; i < sourcePoints.size(); ++i) {
-        const qsizetype count = byteCounts[i];
-        const char *bytes = sourceBytes.constData() + offset;
-        QByteArray traditional;
-        if (mapped[i] != sourcePoints[i] && QChar::script(sourcePoints[i]) == QChar::Script_Han) {
-            traditional = codePage.encodeChar(mapped[i]);
-            if (traditional.size() == count)
-                bytes = traditional.constData();
-        }
-        std::copy_n(bytes, count, destination.data() + offset);
-        offset += count;
-    }
-
-    // Back to text; the characters kept aside return to their places.
     QString result;
     result.reserve(source.size());
-    qsizetype runStart = 0;
-    offset = 0;
     for (qsizetype i = 0; i < sourcePoints.size(); ++i) {
-        if (byteCounts[i] > 0) {
-            offset += byteCounts[i];
-            continue;
+        char32_t point = sourcePoints[i];
+        if (mapped[i] != point && QChar::script(point) == QChar::Script_Han) {
+            const qsizetype length = codePage.encodeChar(point).size();
+            if (length > 0 && codePage.encodeChar(mapped[i]).size() == length)
+                point = mapped[i];
         }
-        result += codePage.decode(QByteArrayView(destination).sliced(runStart, offset - runStart));
-        appendCodePoint(result, sourcePoints[i]);
-        runStart = offset;
+        appendCodePoint(result, point);
     }
-    result += codePage.decode(QByteArrayView(destination).sliced(runStart));
     return result;
 }
 
