@@ -139,6 +139,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addRow("1,000,000 characters")
             << QStringLiteral(u"头发干净后来，爱你 一生 ★\r\n").repeated(62'500);
+        QTest::addRow("long lines without blanks")
+            << QStringLiteral(u"头发干净后来，爱你一生★").repeated(30) + QStringLiteral("\r\n") +
+                   QStringLiteral(u"导演记忆中不该记录的回忆").repeated(30);
         QTest::addRow("lone surrogates") << QChar(0xDE00) + QStringLiteral(u"爱") + QChar(0xD83D) +
                                                 QStringLiteral(u"你 后来") + QChar(0xDC00);
         QTest::addRow("U+0000") << QStringLiteral(u"头发\u0000干净 后来");
