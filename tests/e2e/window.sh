@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The real window: title, client area, size hints, window-manager hints, cursors over the
-# hot-spots, and clicks on painted parts outside the hot-spots.
+# The real window: title, client area, size hints, window-manager hints and the
+# cursors over the hot-spots.
 source "$(dirname "$0")/xvfb-session.sh"
 program=$1
 cursor_probe=$2
@@ -42,17 +42,4 @@ for point in "241 295" "356 295" "469 296" "300 120"; do
     [ "$shape" != "32x32 6,0 2" ] || fail "hand cursor at $point"
 done
 
-# Painted button parts outside the hot-spots do nothing: the status line
-# stays empty and a copy still finds the initial box text.
-snapshot "$work_dir/status-start.png" 38 176 142 22
-for point in "96 276" "96 312" "166 294" "241 315" "312 295" "469 275" "520 296"; do
-    click $point
-done
-snapshot "$work_dir/status-after.png" 38 176 142 22
-changed=$(compare -metric AE "$work_dir/status-start.png" "$work_dir/status-after.png" null: 2>&1 || true)
-[ "${changed%% *}" -eq 0 ] || fail "a click outside the hot-spots changed the status line"
-click 469 296
-printf '签名将显示在这里，请点击获取签名\r\n' >"$work_dir/expected"
-xclip -o -selection clipboard >"$work_dir/copied"
-cmp "$work_dir/expected" "$work_dir/copied" || fail "a click outside the hot-spots changed the box"
 echo "PASS: window"
