@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: MIT
 #include "app/FirstPaintProbe.h"
+
+#include "app/StartupProbe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <ctime>
@@ -26,4 +30,9 @@ bool FirstPaintProbe::eventFilter(QObject *watched, QEvent *event)
         });
     }
     return false;
+}
+
+void watchFirstPaint(QWidget *window)
+{
+    new FirstPaintProbe(window);
 }

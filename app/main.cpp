@@ -1,11 +1,12 @@
-#include "app/Form1.h"
+// SPDX-License-Identifier: MIT
+#include "app/StartupProbe.h"
+#include "layout/WindowLayout.h"
 #include "platform/FontWarmUp.h"
+#include "VelmoraConfig.h"
+#include "window/SignatureWindow.h"
+#include "window/SongFont.h"
 
 #include <QApplication>
-
-#ifdef VELMORA_BENCH_FIRST_PAINT
-#include "app/FirstPaintProbe.h"
-#endif
 
 int main(int argc, char *argv[])
 {
@@ -13,12 +14,16 @@ int main(int argc, char *argv[])
     const std::unique_ptr<FontWarmUp> fontWarmUp = startFontWarmUp();
     QApplication application(argc, argv);
     // Lets Wayland compositors match the window to its desktop entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(VelmoraConfig::appId));
     fontWarmUp->wait();
-    Form1 form(systemAdapters());
-    form.show();
-#ifdef VELMORA_BENCH_FIRST_PAINT
-    new FirstPaintProbe(&form);
-#endif
+    // Text controls lay their text out once in the application's font before
+    // taking the window's; in any other face that would load faces never shown.
+    QApplication::setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Deferred));
+    SignatureWindow window(systemAdapters());
+    QObject::connect(&window, &SignatureWindow::firstFrameShown, [] {
+        QApplication::setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Allowed));
+    });
+    window.show();
+    watchFirstPaint(&window);
     return application.exec();
 }

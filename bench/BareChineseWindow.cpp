@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second yardstick for start-up: the bare window with one label of Chinese
 // text in the default font, the least any window showing Chinese pays for
 // fonts (fontconfig's configuration, a font list, a fallback face).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for start-up: a bare Qt program showing one empty window
 // of Velmora's size, timed by the same first-paint probe.
 #include "app/FirstPaintProbe.h"

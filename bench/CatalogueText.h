@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "catalogue/SignatureCatalogue.h"
+#include "commands/SignatureCatalogue.h"
 
 // Catalogue text, position after position with CR LF between, cut to length:
 // what a user's full box looks like.
@@ -8,7 +9,7 @@ inline QString catalogueText(qsizetype length)
 {
     QString text;
     for (int position = 1; text.size() < length; position = position % 54 + 1)
-        text += SignatureCatalogue::textAt(position) + QStringLiteral("\r\n");
+        text += SignatureCatalogue::textAt(position, QString()) + QStringLiteral("\r\n");
     text.truncate(length);
     return text;
 }

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Click to repaint: for each hot-spot, the time from the click until the
 // window has repainted and flushed, on a catalogue pair and on a full box.
 // Run it on a real display (Xvfb) to include the flush to the X server.
-#include "app/Form1.h"
-#include "app/FormTable.h"
-#include "catalogue/SignatureCatalogue.h"
 #include "CatalogueText.h"
+#include "commands/SignatureCatalogue.h"
+#include "layout/WindowLayout.h"
+#include "window/SignatureWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,13 +31,13 @@ struct Figures
     double median, min, max;
 };
 
-Figures measure(const FormTable::HotSpotRow &row, const QString &boxText, int runs)
+Figures measure(const WindowLayout::HotSpotRow &row, const QString &boxText, int runs)
 {
-    Form1 form(systemAdapters());
+    SignatureWindow form(systemAdapters());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         std::fprintf(stderr, "the window was not exposed\n");
-    auto *hotSpot = form.findChild<QAbstractButton *>(QString::fromLatin1(row.name));
+    auto *hotSpot = form.findChild<QAbstractButton *>(QString::fromLatin1(row.objectName));
     std::vector<double> times;
     for (int i = 0; i < runs + 3; ++i) {
         form.setBoxText(boxText);
@@ -60,14 +61,14 @@ int main(int argc, char *argv[])
     UrlSink sink;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &sink, "open");
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
-    const QString pair = SignatureCatalogue::textAt(1);
+    const QString pair = SignatureCatalogue::textAt(1, QString());
     const QString full = catalogueText(32767);
-    for (const FormTable::HotSpotRow &row : FormTable::hotSpots) {
+    for (const WindowLayout::HotSpotRow &row : WindowLayout::hotSpots) {
         for (const auto &[label, text] :
              {std::pair{"a pair", pair}, std::pair{"32,767 characters", full}}) {
             const Figures figures = measure(row, text, runs);
             std::printf("| click to repaint, %s on %s | %.2f ms | %.2f ms | %.2f ms | %s |\n",
-                        row.name, label, figures.median, figures.min, figures.max,
+                        row.objectName, label, figures.median, figures.min, figures.max,
                         figures.median < 16.7 ? "within one 60 Hz frame" : "over one frame");
         }
     }

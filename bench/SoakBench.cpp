@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Soak: clicks through all seven hot-spots in turn on a long box, offscreen,
 // and prints the resident memory after the first 1,000 clicks and at the end.
-#include "app/Form1.h"
-#include "app/FormTable.h"
 #include "CatalogueText.h"
+#include "layout/WindowLayout.h"
+#include "window/SignatureWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,12 +50,12 @@ int main(int argc, char *argv[])
     UrlSink sink;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &sink, "open");
 
-    Form1 form(systemAdapters());
+    SignatureWindow form(systemAdapters());
     form.show();
     const QString longText = catalogueText(32767);
     QList<QAbstractButton *> hotSpots;
-    for (const FormTable::HotSpotRow &row : FormTable::hotSpots)
-        hotSpots.append(form.findChild<QAbstractButton *>(QString::fromLatin1(row.name)));
+    for (const WindowLayout::HotSpotRow &row : WindowLayout::hotSpots)
+        hotSpots.append(form.findChild<QAbstractButton *>(QString::fromLatin1(row.objectName)));
 
     QElapsedTimer timer;
     timer.start();

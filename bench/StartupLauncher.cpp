@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts programs that print "first-paint <monotonic ns>" at their first
 // frame, interleaved, and prints exec-to-first-paint times and peak memory
 // against the last program named, the yardstick.

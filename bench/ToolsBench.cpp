@@ -1,17 +1,18 @@
+// SPDX-License-Identifier: MIT
 // Prints how long the three text tools take on 32,767 and 1,000,000
 // characters against their floors (the conversion engine alone, a deep copy),
 // and the first "转繁体" with the converter's creation: median, min and max
 // over repeated runs after a warm-up, as Markdown table rows. Runs offscreen.
 
-#include "catalogue/SignatureCatalogue.h"
 #include "CatalogueText.h"
+#include "commands/CopySignature.h"
+#include "commands/InsertSpaces.h"
+#include "commands/SignatureCatalogue.h"
+#include "commands/SignatureSurface.h"
+#include "commands/ToTraditional.h"
 #include "platform/CodePage936.h"
 #include "platform/QtClipboard.h"
 #include "platform/TraditionalMapper.h"
-#include "tools/CopySignature.h"
-#include "tools/InsertSpaces.h"
-#include "tools/SignatureSurface.h"
-#include "tools/ToTraditional.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -117,7 +118,7 @@ int main(int argc, char *argv[])
 
     const QString full = catalogueText(32767);
     const QString million = catalogueText(1'000'000);
-    const QString p1 = SignatureCatalogue::textAt(1);
+    const QString p1 = SignatureCatalogue::textAt(1, QString());
 
     PlainSurface surface;
     const auto fill = [&](const QString &text) {
@@ -129,7 +130,7 @@ int main(int argc, char *argv[])
 
     for (const QString *text : {&full, &million}) {
         const QString size = QLocale(QLocale::English).toString(text->size());
-        QString mapped;
+        std::optional<QString> mapped;
         const Comparison conversion = measureAgainst(
             fill(*text), [&] { toTraditional(surface, *codePage, *mapper); }, [] {},
             [&] { mapped = mapper->toTraditional(*text); });

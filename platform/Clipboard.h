@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -7,7 +8,8 @@ class Clipboard
 {
 public:
     virtual ~Clipboard() = default;
-    // Each returns false when the clipboard could not be taken.
+    // Empties the clipboard of every format; false when it could not be taken.
     virtual bool clear() = 0;
+    // Puts the text on it as plain text; false when it could not be taken.
     virtual bool setText(const QString &text) = 0;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
@@ -16,4 +17,5 @@ public:
     virtual QByteArray encodeChar(char32_t codePoint) const = 0;
 };
 
+// ICU's table of Windows' code page 936, opened on first use.
 std::unique_ptr<CodePage936> createCodePage936();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
@@ -13,4 +14,5 @@ public:
     virtual void wait() = 0;
 };
 
+// Starts loading the configuration; call before the application connects to the display.
 std::unique_ptr<FontWarmUp> startFontWarmUp();

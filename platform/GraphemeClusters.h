@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QList>
@@ -33,13 +34,6 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// A run of code units, `size` of them from `first`; a size of 0 holds none.
-struct UnitRun
-{
-    char16_t first;
-    quint16 size;
-};
-
 // BMP code units whose Grapheme_Cluster_Break is Other, Control, CR or LF.
 // Two of them side by side are always two clusters, except CR LF: only
 // marks, joiners, prepended characters, jamo and flags join others. Lone
@@ -47,20 +41,14 @@ struct UnitRun
 class StandaloneUnits
 {
 public:
-    static constexpr int commonRunCount = 9;
-
     // Built from ICU's character data on first use.
     static const StandaloneUnits &instance();
 
+    // Whether the unit stands alone as a cluster next to other such units.
     bool contains(char16_t unit) const { return m_units[unit]; }
-    // The widest runs of them around the characters Chinese text is mostly
-    // made of (ASCII, CJK punctuation, kana, ideographs, full-width forms,
-    // symbols, code page 936's private-use characters): one range test each.
-    const std::array<UnitRun, commonRunCount> &commonRuns() const { return m_commonRuns; }
 
 private:
     StandaloneUnits();
 
     std::array<bool, 0x10000> m_units{};
-    std::array<UnitRun, commonRunCount> m_commonRuns{};
 };

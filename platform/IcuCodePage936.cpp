@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CodePage936.h"
 
 #include <unicode/ucnv.h>

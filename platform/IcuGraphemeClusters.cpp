@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/GraphemeClusters.h"
 
 #include <unicode/ubrk.h>
@@ -79,10 +80,6 @@ bool standsAlone(int graphemeClusterBreak)
            graphemeClusterBreak == U_GCB_CR || graphemeClusterBreak == U_GCB_LF;
 }
 
-// 'A', '—', '★', '、', 'ぴ', '一', code page 936's U+E7EC, '，', '￣'.
-constexpr std::array<char16_t, StandaloneUnits::commonRunCount> commonRunAnchors{
-    u'A', u'\u2014', u'\u2605', u'\u3001', u'\u3074', u'\u4E00', u'\uE7EC', u'\uFF0C', u'\uFFE3'};
-
 } // namespace
 
 const StandaloneUnits &StandaloneUnits::instance()
@@ -98,19 +95,5 @@ StandaloneUnits::StandaloneUnits()
     for (UChar32 unit = 0; unit <= 0xFFFF; ++unit) {
         const int value = u_getIntPropertyValue(unit, UCHAR_GRAPHEME_CLUSTER_BREAK);
         m_units[unit] = !U16_IS_SURROGATE(unit) && standsAlone(value);
-    }
-
-    for (int i = 0; i < commonRunCount; ++i) {
-        const char16_t anchor = commonRunAnchors[i];
-        if (!m_units[anchor])
-            continue;
-        qsizetype first = anchor;
-        qsizetype last = anchor;
-        while (first > 0 && m_units[first - 1])
-            --first;
-        while (last < 0xFFFF && m_units[last + 1])
-            ++last;
-        // Surrogates are left out, so no run holds all 65,536 units.
-        m_commonRuns[i] = {char16_t(first), quint16(last - first + 1)};
     }
 }

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "platform/TraditionalMapper.h"
+
+#include "VelmoraConfig.h"
 
 #include <QList>
 #include <QStringDecoder>
@@ -13,25 +16,47 @@
 
 namespace {
 
+// A path as a JSON string's contents.
+std::string jsonEscaped(const std::string &path)
+{
+    std::string escaped;
+    for (const char c : path) {
+        if (c == '"' || c == '\\')
+            escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
 // OpenCC's s2t configuration: longest-phrase segmentation on STPhrases, then
 // STPhrases and STCharacters. The dictionaries are named by full path, so
 // that no file of the current directory is ever opened in their place.
-constexpr char s2tConfiguration[] =
-    R"({"name": "Simplified Chinese to Traditional Chinese",
-        "segmentation": {"type": "mmseg",
-            "dict": {"type": "ocd2", "file": ")" VELMORA_OPENCC_DATA_DIR R"(/STPhrases.ocd2"}},
-        "conversion_chain": [{"dict": {"type": "group", "dicts": [
-            {"type": "ocd2", "file": ")" VELMORA_OPENCC_DATA_DIR R"(/STPhrases.ocd2"},
-            {"type": "ocd2", "file": ")" VELMORA_OPENCC_DATA_DIR R"(/STCharacters.ocd2"}]}}]})";
+std::string s2tConfiguration(const std::string &dictionaryFolder)
+{
+    const std::string folder = jsonEscaped(dictionaryFolder);
+    const std::string phrases = R"({"type": "ocd2", "file": ")" + folder + R"(/STPhrases.ocd2"})";
+    const std::string characters =
+        R"({"type": "ocd2", "file": ")" + folder + R"(/STCharacters.ocd2"})";
+    return R"({"name": "Simplified Chinese to Traditional Chinese",
+        "segmentation": {"type": "mmseg", "dict": )" +
+           phrases + R"(},
+        "conversion_chain": [{"dict": {"type": "group", "dicts": [)" +
+           phrases + ", " + characters + "]}}]}";
+}
 
 class OpenccTraditionalMapper final : public TraditionalMapper
 {
 public:
-    QString toTraditional(const QString &simplified) override
+    explicit OpenccTraditionalMapper(const QString &dictionaryFolder)
+        : m_folder(dictionaryFolder.toStdString())
+    {
+    }
+
+    std::optional<QString> toTraditional(const QString &simplified) override
     {
         const opencc::ConverterPtr converter = this->converter();
         if (!converter)
-            return simplified;
+            return std::nullopt;
         QString traditional;
         traditional.reserve(simplified.size());
         // QString::fromUtf8 would drop a byte order mark at the start.
@@ -46,21 +71,23 @@ public:
                 traditional += fromUtf8.decode(QByteArrayView(converted.data(), converted.size()));
             }
         } catch (const opencc::Exception &) {
-            return simplified;
+            return std::nullopt;
         } catch (const std::exception &) {
-            return simplified;
+            return std::nullopt;
         }
         return traditional;
     }
 
 private:
-    // Created on first use (it loads about 1.5 MB of dictionaries) and kept.
+    // Created on first use (it loads about 1.5 MB of dictionaries) and kept;
+    // after a failure the next use tries again, so dictionaries installed
+    // meanwhile are found.
     opencc::ConverterPtr converter()
     {
         if (!m_converter) {
             try {
                 opencc::Config config;
-                m_converter = config.NewFromString(s2tConfiguration, VELMORA_OPENCC_DATA_DIR);
+                m_converter = config.NewFromString(s2tConfiguration(m_folder), m_folder);
             } catch (const opencc::Exception &error) {
                 qWarning("Traditional characters unavailable: %s", error.what());
             } catch (const std::exception &error) {
@@ -70,6 +97,7 @@ private:
         return m_converter;
     }
 
+    const std::string m_folder;
     opencc::ConverterPtr m_converter;
 };
 
@@ -77,5 +105,10 @@ private:
 
 std::unique_ptr<TraditionalMapper> createTraditionalMapper()
 {
-    return std::make_unique<OpenccTraditionalMapper>();
+    return createTraditionalMapper(QString::fromUtf8(VelmoraConfig::openccDataDir));
+}
+
+std::unique_ptr<TraditionalMapper> createTraditionalMapper(const QString &dictionaryFolder)
+{
+    return std::make_unique<OpenccTraditionalMapper>(dictionaryFolder);
 }

@@ -1,16 +1,23 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include <memory>
 #include <QString>
+
+#include <memory>
+#include <optional>
 
 // Simplified-to-traditional Chinese mapping of the platform's language support.
 class TraditionalMapper
 {
 public:
     virtual ~TraditionalMapper() = default;
-    // The traditional form of the text, converted by phrase; the text itself
-    // when the mapping is unavailable.
-    virtual QString toTraditional(const QString &simplified) = 0;
+    // The traditional form of the text, converted by phrase; nothing when the
+    // mapping cannot be made (its dictionaries missing or unreadable). A later
+    // call tries again.
+    virtual std::optional<QString> toTraditional(const QString &simplified) = 0;
 };
 
+// The mapper backed by OpenCC's s2t dictionaries in the folder OpenCC was
+// installed with, or in the given folder; loaded on first use.
 std::unique_ptr<TraditionalMapper> createTraditionalMapper();
+std::unique_ptr<TraditionalMapper> createTraditionalMapper(const QString &dictionaryFolder);

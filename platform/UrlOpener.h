@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QUrl>
@@ -7,5 +8,6 @@ class UrlOpener
 {
 public:
     virtual ~UrlOpener() = default;
+    // Hands the address over; whether a browser opens it is not awaited.
     virtual void open(const QUrl &url) = 0;
 };

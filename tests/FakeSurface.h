@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tools/SignatureSurface.h"
+#include "commands/SignatureSurface.h"
 
 // The window as the commands see it: a box text and a status line.
 class FakeSurface final : public SignatureSurface

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs the artwork generator twice into fresh folders and compares every file
 # byte for byte between the runs and with the committed artwork.
 # cmake -DGENERATOR=<program> -DCOMMITTED=<assets folder> -DWORK=<folder> -P this

@@ -1,6 +1,7 @@
-#include "app/Artwork.h"
-#include "assets/ArtworkTable.h"
-#include "assets/HandCursorBitmap.h"
+// SPDX-License-Identifier: MIT
+#include "layout/ArtworkTable.h"
+#include "layout/HandCursorBitmap.h"
+#include "window/Artwork.h"
 #include <QImageReader>
 #include <QPixmap>
 #include <QTest>
@@ -10,7 +11,7 @@ using namespace ArtworkTable;
 namespace {
 
 // The bounds of the pixels in the area, outside the hole, of none of the colours.
-QRect misfits(const QImage &image, const QRect &area, const QList<Rgb> &ok, QRect hole = {})
+QRect offColourBounds(const QImage &image, const QRect &area, const QList<Rgb> &ok, QRect hole = {})
 {
     QRect bounds;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -41,7 +42,7 @@ private slots:
         row("around frame", frame.adjusted(-1, -1, 1, 1), {white}, frame);
         row("inside frame", inside, {white});
         for (const Button &b : buttons) {
-            const QByteArray name = FormTable::hotSpots[b.hotSpot].name;
+            const QByteArray name = WindowLayout::hotSpots[b.hotSpot].objectName;
             const QRect in = b.rect.adjusted(1, 1, -1, -1), f = b.rect.adjusted(2, 2, -2, -2);
             const int h = f.height() - 1;
             row(name + " outline", b.rect, {buttonOutline}, in);
@@ -64,7 +65,7 @@ private slots:
         QFETCH(QRect, area);
         QFETCH(QList<Rgb>, colours);
         QFETCH(QRect, hole);
-        QCOMPARE(misfits(single, area, colours, hole), QRect());
+        QCOMPARE(offColourBounds(single, area, colours, hole), QRect());
     }
     void greyOnlyInTextLinesAndTwiceIsSingleDoubled()
     {
@@ -75,14 +76,15 @@ private slots:
         for (const Button &b : buttons) { // captions: what differs from the left end of the row
             const QRect f = b.rect.adjusted(2, 2, -2, -2);
             for (int y = f.top(); y <= f.bottom(); ++y)
-                captions += misfits(single, QRect(f.left(), y, f.width(), 1), {rgb(f.left(), y)});
+                captions +=
+                    offColourBounds(single, QRect(f.left(), y, f.width(), 1), {rgb(f.left(), y)});
         }
         for (int i = 0; i < single.width() * single.height(); ++i) {
             const QPoint at(i % single.width(), i / single.width());
             const Rgb c = rgb(at.x(), at.y());
             QVERIFY2(c != textGrey || lines.contains(at), "grey outside the text lines");
             if (!lines.contains(at) && !captions.intersects(QRect(at - QPoint(1, 1), QSize(3, 3))))
-                QCOMPARE(misfits(twice, QRect(at * 2, QSize(2, 2)), {c}), QRect());
+                QCOMPARE(offColourBounds(twice, QRect(at * 2, QSize(2, 2)), {c}), QRect());
         }
     }
     void registration_data()
@@ -91,12 +93,15 @@ private slots:
         QTest::addColumn<QRect>("painted");
         QTest::addColumn<int>("tolerance"); // -1: inside; 1: at left and top only; 4: all round
         for (const Button &b : buttons) {
-            const FormTable::HotSpotRow &spot = FormTable::hotSpots[b.hotSpot];
-            const int tol = b.kind == ButtonKind::Link ? 4 : qstrcmp(spot.name, "Label1") ? 1 : -1;
-            QTest::addRow("%s", spot.name) << spot.rect << b.rect << tol;
+            const WindowLayout::HotSpotRow &spot = WindowLayout::hotSpots[b.hotSpot];
+            const int tol = b.kind == ButtonKind::Link           ? 4
+                            : qstrcmp(spot.objectName, "Label1") ? 1
+                                                                 : -1;
+            QTest::addRow("%s", spot.objectName) << spot.rect << b.rect << tol;
         }
-        for (const auto &c : {FormTable::text1, FormTable::label5, FormTable::text2})
-            QTest::addRow("%s", c.name) << c.rect << frame.adjusted(3, 3, -3, -3) << -1;
+        for (const auto &c :
+             {WindowLayout::signatureBox, WindowLayout::statusLine, WindowLayout::symbolStrip})
+            QTest::addRow("%s", c.objectName) << c.rect << frame.adjusted(3, 3, -3, -3) << -1;
     }
     void registration()
     {

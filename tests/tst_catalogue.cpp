@@ -1,8 +1,8 @@
-#include "catalogue/GetSignature.h"
-#include "catalogue/SignatureCatalogue.h"
+// SPDX-License-Identifier: MIT
 #include "CodePoints.h"
+#include "commands/GetSignature.h"
+#include "commands/SignatureCatalogue.h"
 #include "FakeSurface.h"
-#include "links/SiteLinks.h"
 #include "platform/CodePage936.h"
 
 #include <QTest>
@@ -11,6 +11,8 @@
 
 namespace {
 
+const QString siteBase = QStringLiteral("http://site.test");
+
 // Walks a fresh command through the given number of clicks.
 FakeSurface walk(int clicks)
 {
@@ -18,7 +20,7 @@ FakeSurface walk(int clicks)
     qint32 pairCount = 0;
     for (int i = 0; i < clicks; ++i) {
         surface.status = QStringLiteral("left by a tool");
-        getSignature(surface, pairCount);
+        getSignature(surface, pairCount, siteBase);
     }
     return surface;
 }
@@ -70,8 +72,8 @@ private slots:
                                    << QStringLiteral(u"曾经热门的爱情旅程，却以迷路告终。  \r\n\r\n"
                                                      u"一度流行的爱情游戏，却被过时谢幕。");
         QTest::addRow("notice at 55") << 55
-                                      << QStringLiteral(u"更多情侣个性签名请期待下一版，Korvane ") +
-                                             siteBase() + QStringLiteral(u" —— 免费QQ空间素材大全");
+                                      << QStringLiteral(u"更多情侣个性签名请期待下一版，Korvane "
+                                                        u"http://site.test —— 免费QQ空间素材大全");
     }
     void quotedTexts()
     {
@@ -112,7 +114,7 @@ private slots:
         surface.box = QStringLiteral("kept");
         qint32 pairCount = std::numeric_limits<qint32>::max() - 1;
         for (int i = 0; i < 3; ++i)
-            getSignature(surface, pairCount);
+            getSignature(surface, pairCount, siteBase);
         QCOMPARE(pairCount, std::numeric_limits<qint32>::max());
         QCOMPARE(surface.box, QStringLiteral("kept"));
     }

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "assets/generator/Background.h"
 
-#include "assets/ArtworkTable.h"
 #include "assets/generator/TextRenderer.h"
+#include "layout/ArtworkTable.h"
 
 #include <QPainter>
 

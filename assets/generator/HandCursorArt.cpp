@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "assets/generator/HandCursorArt.h"
 
-#include "assets/ArtworkTable.h"
+#include "layout/ArtworkTable.h"
 
 #include <QFile>
 
@@ -65,6 +66,7 @@ QByteArray arrayText(const char *name, const QByteArray &data)
 bool writeHandCursorHeader(const QString &path)
 {
     QByteArray text =
+        "// SPDX-License-Identifier: MIT\n"
         "// Written by velmora_artwork from its drawing of the hand cursor.\n"
         "#pragma once\n\n"
         "#include <array>\n\n"

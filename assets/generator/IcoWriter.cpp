@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "assets/generator/IcoWriter.h"
 
-#include "assets/ArtworkTable.h"
 #include "assets/generator/Icon.h"
 #include "assets/generator/Quantizer.h"
+#include "layout/ArtworkTable.h"
 
 #include <QBuffer>
 #include <QDataStream>

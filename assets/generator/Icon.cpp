@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets/generator/Icon.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets/generator/Quantizer.h"
 
 #include <QHash>

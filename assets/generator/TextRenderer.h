@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "assets/ArtworkTable.h"
+#include "layout/ArtworkTable.h"
 
 #include <QImage>
 #include <QRgb>

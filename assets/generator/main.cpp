@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paints the window's background pictures, the icon images and the hand
 // cursor's bitmap into a folder:       velmora_artwork OUTPUT_FOLDER
 // Unpacks a picture into the raw 32-bit pixels the window compiles in:
@@ -8,7 +9,8 @@
 #include "assets/generator/IcoWriter.h"
 #include "assets/generator/TextRenderer.h"
 
-#include "assets/ArtworkTable.h"
+#include "layout/ArtworkTable.h"
+#include "VelmoraConfig.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,7 +50,7 @@ bool writeIcons(const QDir &folder)
 {
     if (!folder.mkpath(QStringLiteral("icons")))
         return false;
-    for (int size : ArtworkTable::iconSizes) {
+    for (int size : VelmoraConfig::iconSizes) {
         const QString name = QStringLiteral("icons/velmora-%1.png").arg(size);
         if (!savePng(paintIcon(size), folder.filePath(name)))
             return false;

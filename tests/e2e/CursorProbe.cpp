@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints the X server's current cursor as "WIDTHxHEIGHT HOTX,HOTY COLOURS",
 // COLOURS being the number of distinct opaque pixel colours of its image.
 #include <X11/extensions/Xfixes.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real window shows the committed background picture unscaled, pixel for
 # pixel wherever the signature box, the symbol strip and the status line do
 # not cover it, and the window face in its last column: at a scale of 1 with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The commands on the real program, read back byte for byte through the X
 # clipboard: the first pair and its traditional form, the three links handed
 # to xdg-open, and text pasted from the clipboard (emoji, U+00A0, U+2764,

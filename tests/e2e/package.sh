@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and validates what a desktop
 # reads, then builds the .deb, unpacks it into a scratch root and starts
 # the packaged program under X.

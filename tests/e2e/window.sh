@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real window: title, client area, size hints, window-manager hints and the
 # cursors over the hot-spots.
 source "$(dirname "$0")/xvfb-session.sh"

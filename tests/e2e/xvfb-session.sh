@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the end-to-end tests: a private Xvfb on a free display, the
 # program under test, and cleanup of both by process id on any exit.
 set -euo pipefail

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // insertSpaces keeps every non-blank character in order, puts exactly one
 // blank between neighbours and none at the ends, is idempotent, and its
 // characters are ICU's clusters of the whole text, CR LF as two.
+#include "commands/InsertSpaces.h"
 #include "FuzzText.h"
 #include "SpacedByIcu.h"
-#include "tools/InsertSpaces.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

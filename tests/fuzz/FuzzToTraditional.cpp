@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 // toTraditional, through the real code page and conversion engine, keeps the
 // number of code points and every character that is not a Han character of
 // code page 936, and never takes a character out of code page 936.
 #include "CodePoints.h"
+#include "commands/ToTraditional.h"
 #include "FuzzText.h"
 #include "platform/CodePage936.h"
 #include "platform/TraditionalMapper.h"
-#include "tools/ToTraditional.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -13,7 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const std::unique_ptr<TraditionalMapper> mapper = createTraditionalMapper();
     const QString text = fuzzText(data, size);
     const QList<char32_t> before = codePointsOf(text);
-    const QList<char32_t> after = codePointsOf(traditionalText(text, *codePage, *mapper));
+    const std::optional<QString> converted = traditionalText(text, *codePage, *mapper);
+    fuzzCheck(converted.has_value(), "the dictionaries load");
+    const QList<char32_t> after = codePointsOf(*converted);
     fuzzCheck(before.size() == after.size(), "same number of code points");
     for (qsizetype i = 0; i < before.size(); ++i) {
         const bool encodable = !codePage->encodeChar(before.at(i)).isEmpty();

@@ -1,9 +1,0 @@
-#pragma once
-
-#include <QtGlobal>
-
-class SignatureSurface;
-
-// The "获取情侣签名" command: raises pairCount and shows the catalogue
-// position it names; past the closing notice it only clears the status line.
-void getSignature(SignatureSurface &surface, qint32 &pairCount);

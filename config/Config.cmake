@@ -1,0 +1,44 @@
+# SPDX-License-Identifier: MIT
+# The facts the code, the resources and the packaging share, worked out once
+# and written into the generated header VelmoraConfig.h (target velmora_config).
+
+# "Velmora" and the version's first two parts, as the window's title bar shows it.
+set(VELMORA_WINDOW_TITLE "Velmora${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+# The version record's short form: "2011.01".
+string(LENGTH "${PROJECT_VERSION_MINOR}" minor_length)
+if(minor_length LESS 2)
+    set(VELMORA_SHORT_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+else()
+    set(VELMORA_SHORT_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+endif()
+
+# Application id: the site host in reverse-DNS form, then the program's name.
+string(REGEX REPLACE "^www\\." "" VELMORA_DOMAIN "${VELMORA_SITE_HOST}")
+string(REPLACE "." ";" domain_parts "${VELMORA_DOMAIN}")
+list(REVERSE domain_parts)
+list(JOIN domain_parts "." reversed_domain)
+set(VELMORA_APP_ID "${reversed_domain}.velmora")
+set(VELMORA_SITE_BASE "http://${VELMORA_SITE_HOST}")
+
+set(VELMORA_ICON_SIZES 16 24 32 48 64 128 256)
+list(LENGTH VELMORA_ICON_SIZES VELMORA_ICON_SIZE_COUNT)
+list(JOIN VELMORA_ICON_SIZES ", " VELMORA_ICON_SIZES_CSV)
+
+# OpenCC's dictionaries are opened by full path, from the data folder of the
+# OpenCC found here, never from the current directory.
+pkg_get_variable(opencc_prefix opencc prefix)
+file(TO_CMAKE_PATH "${opencc_prefix}/share/opencc" VELMORA_OPENCC_DATA_DIR)
+if(VELMORA_OPENCC_DATA_DIR MATCHES "[\"\\\\]")
+    message(FATAL_ERROR "OpenCC data folder ${VELMORA_OPENCC_DATA_DIR} cannot be written in C++ as is")
+endif()
+foreach(dictionary STPhrases.ocd2 STCharacters.ocd2)
+    if(NOT EXISTS "${VELMORA_OPENCC_DATA_DIR}/${dictionary}")
+        message(WARNING "OpenCC dictionary ${VELMORA_OPENCC_DATA_DIR}/${dictionary} not found: "
+                        "转繁体 will report the missing dictionary until it is installed")
+    endif()
+endforeach()
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/VelmoraConfig.h.in
+               ${PROJECT_BINARY_DIR}/generated/VelmoraConfig.h @ONLY)
+add_library(velmora_config INTERFACE)
+target_include_directories(velmora_config INTERFACE ${PROJECT_BINARY_DIR}/generated)

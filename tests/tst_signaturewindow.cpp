@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: MIT
+#include "FakeAdapters.h"
+#include "window/SignatureWindow.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRawFont>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString initialBoxText = QStringLiteral(u"签名将显示在这里，请点击获取签名\r\n");
+const QString firstPair =
+    QStringLiteral(u"导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n"
+                   u"演绎悲伤里不配悲情的心伤、离别，别离。自然就好。");
+const QString secondPair = QStringLiteral(u"你是我手心里的温暖，握紧了就不会冷。  \r\n\r\n"
+                                          u"我是你眼眸里的星光，看见了就不会黑。");
+const QPoint label1Centre(96, 294);
+
+} // namespace
+
+class TestSignatureWindow : public QObject
+{
+    Q_OBJECT
+
+    FakeAdapterHandles fakes{};
+    std::unique_ptr<SignatureWindow> form;
+
+    template <typename T = QWidget> T *control(const QString &name) const
+    {
+        return form->findChild<T *>(name);
+    }
+    QString statusLine() const { return control<QLabel>(QStringLiteral("Label5"))->text(); }
+    // Clicks where a user would: on whatever lies under the point.
+    void clickAt(QPoint point)
+    {
+        QWidget *child = form->childAt(point);
+        QWidget *target = child ? child : form.get();
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(form.get(), point));
+    }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<SignatureWindow>(fakeAdapters(fakes));
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void window()
+    {
+        // Title, size and window-manager hints are checked on the real window.
+        QTRY_VERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));
+        QCOMPARE(form->boxText(), initialBoxText);
+        QVERIFY(statusLine().isEmpty());
+        QTRY_COMPARE(QApplication::focusWidget(), control(QStringLiteral("Text1")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control(QStringLiteral("Text2")));
+    }
+
+    // Each hot-spot: a focusless button named by its painted caption, the
+    // hand over Label1 and the links only.
+    void hotSpots_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("hand");
+        QTest::addRow("Label1") << "Label1" << QRect(27, 278, 139, 33) << u"获取情侣签名"_s << true;
+        QTest::addRow("Label2") << "Label2" << QRect(197, 275, 88, 40) << u"转繁体"_s << false;
+        QTest::addRow("Label3") << "Label3" << QRect(313, 275, 87, 41) << u"加空格"_s << false;
+        QTest::addRow("Label4") << "Label4" << QRect(426, 276, 87, 41) << u"复制"_s << false;
+        QTest::addRow("Label6") << "Label6" << QRect(22, 332, 147, 43) << u"QQ个性分组图案"_s
+                                << true;
+        QTest::addRow("Label7") << "Label7" << QRect(196, 333, 142, 41) << u"QQ个性签名大全"_s
+                                << true;
+        QTest::addRow("Label8") << "Label8" << QRect(371, 336, 142, 40) << u"好听的网名大全"_s
+                                << true;
+    }
+    void hotSpots()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, rect);
+        QFETCH(QString, caption);
+        QFETCH(bool, hand);
+        auto *button = control<QAbstractButton>(name);
+        QVERIFY(button);
+        QCOMPARE(button->geometry(), rect);
+        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+        QVERIFY(button->text().isEmpty());
+        QCOMPARE(button->cursor().shape(), hand ? Qt::BitmapCursor : Qt::ArrowCursor);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+        QCOMPARE(accessible->text(QAccessible::Name), caption);
+        QCOMPARE(accessible->role(), QAccessible::Button);
+    }
+
+    void textControls()
+    {
+        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        auto *text2 = control<QLineEdit>(QStringLiteral("Text2"));
+        auto *label5 = control<QLabel>(QStringLiteral("Label5"));
+        QCOMPARE(label5->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(label5->palette().color(QPalette::Window), QColor(Qt::white));
+        const QString strip = text2->text();
+        for (auto [widget, pixels, text] :
+             {std::tuple<QWidget *, int, QString>{text1, 14, initialBoxText}, {text2, 12, strip}}) {
+            QCOMPARE(widget->font().pixelSize(), pixels);
+            // Fallback faces are looked up once the window is on screen...
+            QTRY_VERIFY(!(widget->font().styleStrategy() & QFont::NoFontMerging));
+            // ...so the first frame must need none: the face has every character.
+            const QRawFont face = QRawFont::fromFont(widget->font());
+            QVERIFY(widget->font().families().contains(face.familyName()));
+            for (char32_t codePoint : text.toUcs4()) {
+                if (codePoint >= 0x20)
+                    QVERIFY2(face.supportsCharacter(codePoint),
+                             qPrintable(QString::number(codePoint, 16)));
+            }
+        }
+        // The symbol strip can be selected but not typed into.
+        text2->setFocus();
+        QTest::keyClicks(text2, QStringLiteral("abc"));
+        QCOMPARE(text2->text(), strip);
+        text2->selectAll();
+        QCOMPARE(text2->selectedText(), strip);
+    }
+
+    void clickAtPoint_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("pairCount");
+        QTest::addRow("Label1 top-left pixel") << QPoint(27, 278) << 1;
+        QTest::addRow("Label1 bottom-right pixel") << QPoint(165, 310) << 1;
+        QTest::addRow("painted button row 275") << QPoint(96, 275) << 0;
+        QTest::addRow("painted button row 315") << QPoint(96, 315) << 0;
+        QTest::addRow("painted button column 26") << QPoint(26, 294) << 0;
+    }
+    void clickAtPoint()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, pairCount);
+        form->setStatusLine(QStringLiteral("before"));
+        clickAt(point);
+        QCOMPARE(form->pairCount(), pairCount);
+        QCOMPARE(form->boxText(), pairCount ? firstPair : initialBoxText);
+        QCOMPARE(statusLine(), pairCount ? QString() : QStringLiteral("before"));
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("path");
+        QTest::addRow("Label6") << "Label6"
+                                << "/fenzu/";
+        QTest::addRow("Label7") << "Label7"
+                                << "/Article/fantizi/";
+        QTest::addRow("Label8") << "Label8"
+                                << "/gexing/haoting/";
+    }
+    void links()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, path);
+        form->setStatusLine(QStringLiteral("kept"));
+        for (int i = 0; i < 2; ++i)
+            clickAt(control(name)->geometry().center());
+        QCOMPARE(fakes.urlOpener->opened.size(), 2);
+        QCOMPARE(fakes.urlOpener->opened.last().path(), path);
+        QCOMPARE(statusLine(), QStringLiteral("kept"));
+        QCOMPARE(form->boxText(), initialBoxText);
+    }
+
+    // Each tool button runs its command on the whole box, even with part of it
+    // selected, and the walk goes on afterwards.
+    void tools_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<bool>("boxChanges");
+        QTest::addColumn<QString>("status");
+        QTest::addRow("Label2 converts")
+            << "Label2" << false << true << QStringLiteral(u"签名已转为繁体字");
+        QTest::addRow("Label3 spaces")
+            << "Label3" << false << true << QStringLiteral(u"加空格成功");
+        QTest::addRow("Label4 copies")
+            << "Label4" << false << false << QStringLiteral(u"你已成功复制签名");
+        QTest::addRow("Label4 refused")
+            << "Label4" << true << false << QStringLiteral(u"复制失败，请重试");
+    }
+    void tools()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, refuse);
+        QFETCH(bool, boxChanges);
+        QFETCH(QString, status);
+        clickAt(label1Centre);
+        fakes.clipboard->refuse = refuse;
+        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        QTextCursor cursor = text1->textCursor();
+        cursor.setPosition(2);
+        cursor.setPosition(5, QTextCursor::KeepAnchor);
+        text1->setTextCursor(cursor);
+        clickAt(control(name)->geometry().center());
+        QCOMPARE(form->boxText() != firstPair, boxChanges);
+        QCOMPARE(fakes.clipboard->text,
+                 name == QStringLiteral("Label4") && !refuse ? firstPair : QString());
+        QCOMPARE(statusLine(), status);
+        clickAt(label1Centre);
+        QCOMPARE(form->boxText(), secondPair);
+        QVERIFY(statusLine().isEmpty());
+    }
+
+    // The box gives back exactly what a command wrote; once the user edits it
+    // its lines read with CR LF breaks, and undoing the edit restores the text.
+    void exactBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("CR LF and trailing blanks") << QStringLiteral("a  \r\n\r\nb  ");
+        QTest::addRow("lone CR and LF") << QStringLiteral("a\rb\nc\r");
+        QTest::addRow("paragraph and line separators") << QStringLiteral(u"a\u2029b\u2028c");
+        QTest::addRow("no-break space and U+0000") << QStringLiteral(u"a\u00A0 b\u0000");
+        QTest::addRow("empty") << QString();
+    }
+    void exactBox()
+    {
+        QFETCH(QString, text);
+        form->setBoxText(text);
+        QCOMPARE(form->boxText(), text);
+        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        text1->setFocus();
+        text1->moveCursor(QTextCursor::End);
+        QTest::keyClick(text1, Qt::Key_X);
+        const QString edited = form->boxText();
+        QVERIFY(edited.endsWith(u'x'));
+        QCOMPARE(edited.count(QChar(0xA0)), text.count(QChar(0xA0)));
+        QCOMPARE(edited.count(QStringLiteral("\r\n")),
+                 text1->document()->blockCount() - 1 + text.count(QChar::LineSeparator));
+        const QString unpaired = QString(edited).remove(QStringLiteral("\r\n"));
+        QVERIFY(!unpaired.contains(u'\r') && !unpaired.contains(u'\n'));
+        text1->undo();
+        QCOMPARE(form->boxText(), text);
+    }
+
+    void typedTextIsReplacedByNextPosition()
+    {
+        clickAt(label1Centre);
+        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        text1->setFocus();
+        text1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text1, QStringLiteral("xy"));
+        QCOMPARE(form->pairCount(), 1);
+        QVERIFY(form->boxText().endsWith(QStringLiteral("xy")));
+        clickAt(label1Centre);
+        QCOMPARE(form->boxText(), secondPair);
+    }
+};
+
+QTEST_MAIN(TestSignatureWindow)
+#include "tst_signaturewindow.moc"

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "window/SignatureWindow.h"
+
+#include "commands/CopySignature.h"
+#include "commands/GetSignature.h"
+#include "commands/InsertSpaces.h"
+#include "commands/SiteLinks.h"
+#include "commands/ToTraditional.h"
+#include "layout/ArtworkTable.h"
+#include "layout/WindowLayout.h"
+#include "VelmoraConfig.h"
+#include "window/Artwork.h"
+#include "window/HotSpot.h"
+#include "window/SignatureBox.h"
+#include "window/SongFont.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+const QString initialBoxText = QStringLiteral(u"签名将显示在这里，请点击获取签名\r\n");
+const QString symbolStripText =
+    QStringLiteral(u"常用的特殊符号 ★☆●◎◆◇〓↓↑←→※♂♀§┆┊⊙≌≯≮(￣︶￣)↗ (┬＿┬)↘ 跌∑√々");
+
+void place(QWidget *control, const WindowLayout::ControlRow &row)
+{
+    control->setObjectName(QString::fromLatin1(row.objectName));
+    control->setGeometry(row.rect);
+}
+
+void paintWhite(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+SignatureWindow::SignatureWindow(PlatformAdapters adapters, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_adapters(std::move(adapters)),
+      m_siteBase(QStringLiteral("http://") + QLatin1String(VelmoraConfig::siteHost))
+{
+    setObjectName(QString::fromLatin1(WindowLayout::windowObjectName));
+    setWindowTitle(QString::fromUtf16(VelmoraConfig::windowTitle));
+    setFixedSize(WindowLayout::clientSize);
+    setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Deferred));
+    createSignatureBox();
+    createSymbolStrip();
+    createStatusLine();
+    createHotSpots();
+    setTabOrder(m_signatureBox, m_symbolStrip);
+    m_signatureBox->setFocus();
+}
+
+SignatureWindow::~SignatureWindow() = default;
+
+void SignatureWindow::createSignatureBox()
+{
+    m_signatureBox = new SignatureBox(this);
+    place(m_signatureBox, WindowLayout::signatureBox);
+    m_signatureBox->setFrameShape(QFrame::NoFrame);
+    m_signatureBox->setTabChangesFocus(true);
+    m_signatureBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_signatureBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_signatureBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_signatureBox->setFont(songFont(WindowLayout::boxFontPixels, FontFallbacks::Deferred));
+    paintWhite(m_signatureBox);
+    m_signatureBox->setExactText(initialBoxText);
+}
+
+void SignatureWindow::createSymbolStrip()
+{
+    m_symbolStrip = new QLineEdit(symbolStripText, this);
+    place(m_symbolStrip, WindowLayout::symbolStrip);
+    m_symbolStrip->setFrame(false);
+    m_symbolStrip->setReadOnly(true);
+    m_symbolStrip->setTextMargins(0, 0, 0, 0);
+    // The strip is one pixel taller than its font: top-aligned, no stroke is cut.
+    m_symbolStrip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_symbolStrip->setCursorPosition(0);
+    paintWhite(m_symbolStrip);
+}
+
+void SignatureWindow::createStatusLine()
+{
+    m_statusLine = new QLabel(this);
+    place(m_statusLine, WindowLayout::statusLine);
+    m_statusLine->setTextFormat(Qt::PlainText);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_statusLine->setAutoFillBackground(true);
+    QPalette palette = m_statusLine->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    m_statusLine->setPalette(palette);
+}
+
+void SignatureWindow::createHotSpots()
+{
+    const QCursor hand = Artwork::handCursor();
+    for (const WindowLayout::HotSpotRow &row : WindowLayout::hotSpots) {
+        auto *hotSpot = new HotSpot(QString::fromUtf16(row.caption), this);
+        hotSpot->setObjectName(QString::fromLatin1(row.objectName));
+        hotSpot->setGeometry(row.rect);
+        if (row.handCursor)
+            hotSpot->setCursor(hand);
+        const WindowLayout::Command command = row.command;
+        connect(hotSpot, &HotSpot::clicked, this, [this, command] { run(command); });
+    }
+}
+
+void SignatureWindow::finishStartUp()
+{
+    setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Allowed));
+    m_signatureBox->setFont(songFont(WindowLayout::boxFontPixels, FontFallbacks::Allowed));
+    const QIcon icon = Artwork::icon();
+    setWindowIcon(icon);
+    QGuiApplication::setWindowIcon(icon);
+    emit firstFrameShown();
+}
+
+void SignatureWindow::run(WindowLayout::Command command)
+{
+    using WindowLayout::Command;
+    switch (command) {
+    case Command::GetSignature:
+        getSignature(*this, m_pairCount, m_siteBase);
+        break;
+    case Command::ToTraditional:
+        toTraditional(*this, *m_adapters.codePage, *m_adapters.mapper);
+        break;
+    case Command::InsertSpaces:
+        insertSpaces(*this);
+        break;
+    case Command::CopySignature:
+        copySignature(*this, *m_adapters.clipboard);
+        break;
+    case Command::OpenGroupPictures:
+        openSitePage(SitePage::GroupPictures, m_siteBase, *m_adapters.urlOpener);
+        break;
+    case Command::OpenSignatureCollection:
+        openSitePage(SitePage::SignatureCollection, m_siteBase, *m_adapters.urlOpener);
+        break;
+    case Command::OpenNicknameCollection:
+        openSitePage(SitePage::NicknameCollection, m_siteBase, *m_adapters.urlOpener);
+        break;
+    }
+}
+
+QString SignatureWindow::boxText() const
+{
+    return m_signatureBox->exactText();
+}
+
+void SignatureWindow::setBoxText(const QString &text)
+{
+    m_signatureBox->setExactText(text);
+}
+
+void SignatureWindow::setStatusLine(const QString &text)
+{
+    m_statusLine->setText(text);
+}
+
+void SignatureWindow::paintEvent(QPaintEvent *)
+{
+    // Fallback faces and the icon's pictures can wait until the window is on screen.
+    if (!m_startUpFinishing) {
+        m_startUpFinishing = true;
+        QTimer::singleShot(0, this, &SignatureWindow::finishStartUp);
+    }
+    const int scale = devicePixelRatio() > 1 ? 2 : 1;
+    if (m_background.isNull() || m_background.devicePixelRatio() != scale)
+        m_background = Artwork::background(scale);
+    // The picture, unscaled from the top-left corner, is a column narrower
+    // than the client area and a few rows taller.
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), m_background);
+    const int pictureWidth = ArtworkTable::pictureSize.width();
+    painter.fillRect(QRect(pictureWidth, 0, width() - pictureWidth, height()), palette().window());
+}
