@@ -30,36 +30,36 @@ class TestSignatureWindow : public QObject
     Q_OBJECT
 
     FakeAdapterHandles fakes{};
-    std::unique_ptr<SignatureWindow> form;
+    std::unique_ptr<SignatureWindow> window;
 
     template <typename T = QWidget> T *control(const QString &name) const
     {
-        return form->findChild<T *>(name);
+        return window->findChild<T *>(name);
     }
     QString statusLine() const { return control<QLabel>(QStringLiteral("Label5"))->text(); }
     // Clicks where a user would: on whatever lies under the point.
     void clickAt(QPoint point)
     {
-        QWidget *child = form->childAt(point);
-        QWidget *target = child ? child : form.get();
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(form.get(), point));
+        QWidget *child = window->childAt(point);
+        QWidget *target = child ? child : window.get();
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window.get(), point));
     }
 
 private slots:
     void init()
     {
-        form = std::make_unique<SignatureWindow>(fakeAdapters(fakes));
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        window = std::make_unique<SignatureWindow>(fakeAdapters(fakes));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { window.reset(); }
 
-    void window()
+    void initialState()
     {
         // Title, size and window-manager hints are checked on the real window.
-        QTRY_VERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));
-        QCOMPARE(form->boxText(), initialBoxText);
+        QTRY_VERIFY(window->windowIcon().availableSizes().contains(QSize(256, 256)));
+        QCOMPARE(window->boxText(), initialBoxText);
         QVERIFY(statusLine().isEmpty());
         QTRY_COMPARE(QApplication::focusWidget(), control(QStringLiteral("Text1")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -146,10 +146,10 @@ private slots:
     {
         QFETCH(QPoint, point);
         QFETCH(int, pairCount);
-        form->setStatusLine(QStringLiteral("before"));
+        window->setStatusLine(QStringLiteral("before"));
         clickAt(point);
-        QCOMPARE(form->pairCount(), pairCount);
-        QCOMPARE(form->boxText(), pairCount ? firstPair : initialBoxText);
+        QCOMPARE(window->pairCount(), pairCount);
+        QCOMPARE(window->boxText(), pairCount ? firstPair : initialBoxText);
         QCOMPARE(statusLine(), pairCount ? QString() : QStringLiteral("before"));
     }
 
@@ -168,13 +168,13 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, path);
-        form->setStatusLine(QStringLiteral("kept"));
+        window->setStatusLine(QStringLiteral("kept"));
         for (int i = 0; i < 2; ++i)
             clickAt(control(name)->geometry().center());
         QCOMPARE(fakes.urlOpener->opened.size(), 2);
         QCOMPARE(fakes.urlOpener->opened.last().path(), path);
         QCOMPARE(statusLine(), QStringLiteral("kept"));
-        QCOMPARE(form->boxText(), initialBoxText);
+        QCOMPARE(window->boxText(), initialBoxText);
     }
 
     // Each tool button runs its command on the whole box, even with part of it
@@ -208,12 +208,12 @@ private slots:
         cursor.setPosition(5, QTextCursor::KeepAnchor);
         text1->setTextCursor(cursor);
         clickAt(control(name)->geometry().center());
-        QCOMPARE(form->boxText() != firstPair, boxChanges);
+        QCOMPARE(window->boxText() != firstPair, boxChanges);
         QCOMPARE(fakes.clipboard->text,
                  name == QStringLiteral("Label4") && !refuse ? firstPair : QString());
         QCOMPARE(statusLine(), status);
         clickAt(label1Centre);
-        QCOMPARE(form->boxText(), secondPair);
+        QCOMPARE(window->boxText(), secondPair);
         QVERIFY(statusLine().isEmpty());
     }
 
@@ -231,13 +231,13 @@ private slots:
     void exactBox()
     {
         QFETCH(QString, text);
-        form->setBoxText(text);
-        QCOMPARE(form->boxText(), text);
+        window->setBoxText(text);
+        QCOMPARE(window->boxText(), text);
         auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
         text1->setFocus();
         text1->moveCursor(QTextCursor::End);
         QTest::keyClick(text1, Qt::Key_X);
-        const QString edited = form->boxText();
+        const QString edited = window->boxText();
         QVERIFY(edited.endsWith(u'x'));
         QCOMPARE(edited.count(QChar(0xA0)), text.count(QChar(0xA0)));
         QCOMPARE(edited.count(QStringLiteral("\r\n")),
@@ -245,7 +245,7 @@ private slots:
         const QString unpaired = QString(edited).remove(QStringLiteral("\r\n"));
         QVERIFY(!unpaired.contains(u'\r') && !unpaired.contains(u'\n'));
         text1->undo();
-        QCOMPARE(form->boxText(), text);
+        QCOMPARE(window->boxText(), text);
     }
 
     void typedTextIsReplacedByNextPosition()
@@ -255,10 +255,10 @@ private slots:
         text1->setFocus();
         text1->moveCursor(QTextCursor::End);
         QTest::keyClicks(text1, QStringLiteral("xy"));
-        QCOMPARE(form->pairCount(), 1);
-        QVERIFY(form->boxText().endsWith(QStringLiteral("xy")));
+        QCOMPARE(window->pairCount(), 1);
+        QVERIFY(window->boxText().endsWith(QStringLiteral("xy")));
         clickAt(label1Centre);
-        QCOMPARE(form->boxText(), secondPair);
+        QCOMPARE(window->boxText(), secondPair);
     }
 };
 

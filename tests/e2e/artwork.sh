@@ -8,8 +8,8 @@ source "$(dirname "$0")/xvfb-session.sh"
 program=$1
 assets=$2
 
-# Text1, Text2 and Label5 as x y width height.
-controls=("36 68 468 103" "37 203 467 13" "38 176 142 22")
+# The signature box, the symbol strip and the status line.
+controls=("$Text1" "$Text2" "$Label5")
 
 # Blacks out the text controls of a window-sized picture: hide FILE SCALE.
 hide_controls() {

@@ -34,13 +34,13 @@ cursor_at() {
     sleep 0.2
     "$cursor_probe"
 }
-for point in "96 294" "95 353" "267 353" "442 356"; do
-    shape=$(cursor_at $point)
-    [ "$shape" = "32x32 6,0 2" ] || fail "cursor at $point is $shape, not the hand"
+for control in Label1 Label6 Label7 Label8; do
+    shape=$(cursor_at $(centre $control))
+    [ "$shape" = "32x32 6,0 2" ] || fail "cursor over $control is $shape, not the hand"
 done
-for point in "241 295" "356 295" "469 296" "300 120"; do
-    shape=$(cursor_at $point)
-    [ "$shape" != "32x32 6,0 2" ] || fail "hand cursor at $point"
+for control in Label2 Label3 Label4 Text1; do
+    shape=$(cursor_at $(centre $control))
+    [ "$shape" != "32x32 6,0 2" ] || fail "hand cursor over $control"
 done
 
 echo "PASS: window"

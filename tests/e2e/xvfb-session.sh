@@ -3,6 +3,9 @@
 # program under test, and cleanup of both by process id on any exit.
 set -euo pipefail
 
+# The controls' rectangles, "x y width height" under their object names.
+source "${VELMORA_E2E_LAYOUT:?the layout file written by velmora_layout_dump}"
+
 work_dir=$(mktemp -d)
 pids=()
 cleanup() {
@@ -56,4 +59,17 @@ click() {
 # Writes a PNG of a window-relative rectangle: snapshot FILE X Y W H.
 snapshot() {
     import -silent -window "$window" -crop "$4x$5+$2+$3" +repage "$1"
+}
+
+# centre NAME: the middle of a control, relative to the window.
+centre() {
+    local x y w h
+    read -r x y w h <<<"${!1}"
+    echo "$((x + w / 2)) $((y + h / 2))"
+}
+
+# click_on NAME: clicks the middle of a control.
+click_on() {
+    # shellcheck disable=SC2046 # two numbers
+    click $(centre "$1")
 }
