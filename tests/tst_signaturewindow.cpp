@@ -132,6 +132,38 @@ private slots:
         QCOMPARE(text2->selectedText(), strip);
     }
 
+    // Alt and a digit run a command from either text control, as its click
+    // does: same status line, focus left where it was, no digit typed.
+    void shortcuts_data()
+    {
+        QTest::addColumn<int>("digit");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("opened");
+        QTest::addRow("Alt+1 in the box") << 1 << "Text1" << QString() << 0;
+        QTest::addRow("Alt+2 in the strip") << 2 << "Text2" << u"签名已转为繁体字"_s << 0;
+        QTest::addRow("Alt+3 in the box") << 3 << "Text1" << u"加空格成功"_s << 0;
+        QTest::addRow("Alt+4 in the strip") << 4 << "Text2" << u"你已成功复制签名"_s << 0;
+        QTest::addRow("Alt+7 in the box") << 7 << "Text1" << u"before"_s << 1;
+    }
+    void shortcuts()
+    {
+        QFETCH(int, digit);
+        QFETCH(QString, focus);
+        QFETCH(QString, status);
+        QFETCH(int, opened);
+        window->setStatusLine(u"before"_s);
+        QWidget *focused = control(focus);
+        focused->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), focused);
+        QTest::keyClick(focused, Qt::Key(Qt::Key_0 + digit), Qt::AltModifier);
+        QTRY_COMPARE(fakes.urlOpener->opened.size(), opened);
+        QTRY_COMPARE(statusLine(), status);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QVERIFY(!window->boxText().contains(QChar(u'0' + digit)));
+        QCOMPARE(window->pairCount(), digit == 1 ? 1 : 0);
+    }
+
     void clickAtPoint_data()
     {
         QTest::addColumn<QPoint>("point");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QKeySequence>
 
 // A transparent, caption-less click area laid over a painted button.
 // It is a button to the accessibility tree, named after its painted caption.
@@ -10,8 +11,9 @@ class HotSpot final : public QAbstractButton
     Q_OBJECT
 
 public:
-    // A hot-spot whose accessible name is the caption painted under it.
-    HotSpot(const QString &accessibleCaption, QWidget *parent);
+    // A hot-spot whose accessible name is the caption painted under it; the
+    // key clicks it from anywhere in the window.
+    HotSpot(const QString &accessibleCaption, const QKeySequence &key, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

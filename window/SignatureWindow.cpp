@@ -107,7 +107,8 @@ void SignatureWindow::createHotSpots()
 {
     const QCursor hand = Artwork::handCursor();
     for (const WindowLayout::HotSpotRow &row : WindowLayout::hotSpots) {
-        auto *hotSpot = new HotSpot(QString::fromUtf16(row.caption), this);
+        const QKeySequence key(QKeyCombination(Qt::AltModifier, Qt::Key(row.shortcutDigit)));
+        auto *hotSpot = new HotSpot(QString::fromUtf16(row.caption), key, this);
         hotSpot->setObjectName(QString::fromLatin1(row.objectName));
         hotSpot->setGeometry(row.rect);
         if (row.handCursor)
