@@ -18,7 +18,8 @@ QFont pinnedFont(int scale, bool bold)
 {
     QFont font(fontFamily);
     font.setPixelSize(ArtworkTable::textScales[std::size_t(scale - 1)].glyphPixels);
-    font.setBold(bold);
+    // Smoothed bold is struck twice instead (see render()).
+    font.setBold(bold && scale == 1);
     // The bitmap strikes at 1x; above it smoothed outlines, never sub-pixel,
     // and no hinting so that the machine's font settings do not leak in.
     font.setStyleStrategy(
@@ -53,9 +54,14 @@ QImage render(QStringView text, int scale, ArtworkTable::Pitch pitch, bool bold,
     QPainter painter(&canvas);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(colour));
+    // The font engine's synthetic bold for smoothed glyphs changes between Qt
+    // releases; the regular glyph struck twice, a pixel apart, does not.
+    const bool doubleStrike = bold && scale > 1;
     int x = margin;
     for (QChar character : text) {
         painter.drawText(QPoint(x, margin + metrics.ascent()), QString(character));
+        if (doubleStrike)
+            painter.drawText(QPoint(x + 1, margin + metrics.ascent()), QString(character));
         x += advance(character, pitch);
     }
     painter.end();

@@ -3,60 +3,17 @@
 // cursor's bitmap into a folder:       velmora_artwork OUTPUT_FOLDER
 // Unpacks a picture into the raw 32-bit pixels the window compiles in:
 //                                      velmora_artwork --unpack PNG RAW
-#include "assets/generator/Background.h"
-#include "assets/generator/HandCursorArt.h"
-#include "assets/generator/Icon.h"
-#include "assets/generator/IcoWriter.h"
+#include "assets/generator/ArtworkFiles.h"
 #include "assets/generator/TextRenderer.h"
 
-#include "layout/ArtworkTable.h"
-#include "VelmoraConfig.h"
-
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageWriter>
+#include <QImage>
 
 #include <cstdio>
 
 namespace {
-
-// PNG files with nothing in them that changes from run to run.
-bool savePng(QImage image, const QString &path)
-{
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
-    QImageWriter writer(path, "png");
-    if (writer.write(image))
-        return true;
-    std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
-                 qPrintable(writer.errorString()));
-    return false;
-}
-
-bool writeBackgrounds(const QDir &folder)
-{
-    for (int scale : ArtworkTable::scales) {
-        const QString name = scale == 1 ? QStringLiteral("background.png")
-                                        : QStringLiteral("background@%1x.png").arg(scale);
-        if (!savePng(paintBackground(scale), folder.filePath(name)))
-            return false;
-    }
-    return true;
-}
-
-bool writeIcons(const QDir &folder)
-{
-    if (!folder.mkpath(QStringLiteral("icons")))
-        return false;
-    for (int size : VelmoraConfig::iconSizes) {
-        const QString name = QStringLiteral("icons/velmora-%1.png").arg(size);
-        if (!savePng(paintIcon(size), folder.filePath(name)))
-            return false;
-    }
-    return writeIco(folder.filePath(QStringLiteral("icons/velmora.ico")));
-}
 
 // The picture's pixels as QImage::Format_RGB32 holds them, row after row.
 // Opaque pictures go in as RGB32 (".rgb32"), the rest premultiplied
@@ -95,11 +52,5 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the pinned font is missing\n");
         return 1;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.exists() && !QDir().mkpath(folder.path()))
-        return 1;
-    const bool written =
-        writeBackgrounds(folder) && writeIcons(folder) &&
-        writeHandCursorHeader(folder.filePath(QStringLiteral("HandCursorBitmap.h")));
-    return written ? 0 : 1;
+    return writeArtwork(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
 }

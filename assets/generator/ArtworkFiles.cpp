@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "assets/generator/ArtworkFiles.h"
+
+#include "layout/ArtworkTable.h"
+#include "VelmoraConfig.h"
+#include "assets/generator/Background.h"
+#include "assets/generator/HandCursorArt.h"
+#include "assets/generator/Icon.h"
+#include "assets/generator/IcoWriter.h"
+
+#include <QImageWriter>
+
+#include <cstdio>
+
+namespace {
+
+// PNG files with nothing in them that changes from run to run.
+bool savePng(QImage image, const QString &path)
+{
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    QImageWriter writer(path, "png");
+    if (writer.write(image))
+        return true;
+    std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
+                 qPrintable(writer.errorString()));
+    return false;
+}
+
+bool writeBackgrounds(const QDir &folder)
+{
+    for (int scale : ArtworkTable::scales) {
+        const QString name = scale == 1 ? QStringLiteral("background.png")
+                                        : QStringLiteral("background@%1x.png").arg(scale);
+        if (!savePng(paintBackground(scale), folder.filePath(name)))
+            return false;
+    }
+    return true;
+}
+
+bool writeIcons(const QDir &folder)
+{
+    if (!folder.mkpath(QStringLiteral("icons")))
+        return false;
+    for (int size : VelmoraConfig::iconSizes) {
+        const QString name = QStringLiteral("icons/velmora-%1.png").arg(size);
+        if (!savePng(paintIcon(size), folder.filePath(name)))
+            return false;
+    }
+    return writeIco(folder.filePath(QStringLiteral("icons/velmora.ico")));
+}
+
+} // namespace
+
+bool writeArtwork(const QDir &folder)
+{
+    if (!folder.exists() && !QDir().mkpath(folder.path()))
+        return false;
+    return writeBackgrounds(folder) && writeIcons(folder) &&
+           writeHandCursorHeader(folder.filePath(QStringLiteral("HandCursorBitmap.h")));
+}
