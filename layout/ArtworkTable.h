@@ -18,6 +18,8 @@ namespace ArtworkTable {
 using Rgb = quint32;
 
 inline constexpr QSize pictureSize{540, 403};
+// The device pixel ratios whose pictures are committed; others are painted
+// at run time.
 inline constexpr std::array<int, 2> scales{1, 2};
 
 inline constexpr Rgb white = 0xFFFFFF;
@@ -35,7 +37,8 @@ inline constexpr Rgb linkCaption = 0x0000FF;
 // bold captions are a pixel wider there and command captions have a
 // one-pixel edge, so they get wider pitches. At 2x in smoothed outlines, a
 // little smaller than double so that their ink, brackets included, stays
-// within the doubled text lines. Pitches in the picture's own pixels.
+// within the doubled text lines. Other ratios scale the 2x entry. Pitches in
+// the picture's own pixels.
 struct Pitch
 {
     int fullWidth;

@@ -20,16 +20,36 @@ QColor colour(Rgb rgb)
     return QColor::fromRgb(opaque(rgb));
 }
 
-// Rings of one pixel each, thickness of them, along the inside of the rectangle.
-void outline(QPainter &painter, const QRect &rect, Rgb rgb, int thickness = 1)
+// Picture pixels to device pixels. Edges round to the nearest device pixel;
+// a line one picture pixel wide is the same whole number of device pixels
+// everywhere, so that no line comes out thicker than its neighbour.
+class DeviceGrid
 {
-    for (int i = 0; i < thickness; ++i) {
-        const QRect ring = rect.adjusted(i, i, -i, -i);
-        painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), 1), colour(rgb));
-        painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), colour(rgb));
-        painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height()), colour(rgb));
-        painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), colour(rgb));
+public:
+    explicit DeviceGrid(qreal ratio) : m_ratio(ratio), m_line(qMax(1, qRound(ratio))) {}
+
+    int line() const { return m_line; }
+    int edge(int at) const { return qRound(at * m_ratio); }
+    QPoint corner(QPoint at) const { return {edge(at.x()), edge(at.y())}; }
+    // The device pixels a rectangle of picture pixels covers.
+    QRect area(const QRect &rect) const
+    {
+        return {corner(rect.topLeft()), corner(rect.bottomRight() + QPoint(1, 1)) - QPoint(1, 1)};
     }
+
+private:
+    qreal m_ratio;
+    int m_line;
+};
+
+// A band of the given width along the inside of the rectangle.
+void outline(QPainter &painter, const QRect &rect, Rgb rgb, int width)
+{
+    const QColor ink = colour(rgb);
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), width), ink);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width), ink);
+    painter.fillRect(QRect(rect.left(), rect.top(), width, rect.height()), ink);
+    painter.fillRect(QRect(rect.right() - width + 1, rect.top(), width, rect.height()), ink);
 }
 
 int mix(int from, int to, int step, int steps)
@@ -44,12 +64,13 @@ Rgb gradientRow(int step, int steps)
            Rgb(mix(qBlue(fillTop), qBlue(fillBottom), step, steps));
 }
 
-// Flat top rows, a gradient, flat bottom rows and one lighter last row.
-void commandFill(QPainter &painter, const QRect &fill)
+// Flat top rows, a gradient, flat bottom rows and one lighter last row, each
+// row of the design spread over the device rows in proportion.
+void commandFill(QPainter &painter, const QRect &fill, int rows)
 {
-    const int rows = fill.height();
     const int gradientRows = rows - fillTopRows - fillBottomRows - 1;
-    for (int row = 0; row < rows; ++row) {
+    for (int y = 0; y < fill.height(); ++y) {
+        const int row = y * rows / fill.height();
         Rgb rgb = fillLastRow;
         if (row < fillTopRows)
             rgb = fillTop;
@@ -57,44 +78,42 @@ void commandFill(QPainter &painter, const QRect &fill)
             rgb = gradientRow(row - fillTopRows + 1, gradientRows + 1);
         else if (row < rows - 1)
             rgb = fillBottom;
-        painter.fillRect(QRect(fill.left(), fill.top() + row, fill.width(), 1), colour(rgb));
+        painter.fillRect(QRect(fill.left(), fill.top() + y, fill.width(), 1), colour(rgb));
     }
 }
 
-QRect scaled(const QRect &rect, int scale)
+void paintShapes(QPainter &painter, const DeviceGrid &grid)
 {
-    return {rect.topLeft() * scale, rect.size() * scale};
-}
-
-void paintShapes(QPainter &painter)
-{
-    outline(painter, frame, frameRed, frameThickness);
+    const int line = grid.line();
+    outline(painter, grid.area(frame), frameRed, frameThickness * line);
     for (const Button &button : buttons) {
-        outline(painter, button.rect, buttonOutline);
+        const QRect outer = grid.area(button.rect);
+        outline(painter, outer, buttonOutline, line);
         if (button.kind == ButtonKind::Command) {
-            outline(painter, button.rect.adjusted(1, 1, -1, -1), white);
-            commandFill(painter, button.rect.adjusted(2, 2, -2, -2));
+            outline(painter, outer.adjusted(line, line, -line, -line), white, line);
+            commandFill(painter, outer.adjusted(2 * line, 2 * line, -2 * line, -2 * line),
+                        button.rect.height() - 4);
         }
     }
 }
 
-void paintTexts(QPainter &painter, int scale)
+void paintTexts(QPainter &painter, qreal ratio, const DeviceGrid &grid)
 {
-    const TextScale &style = textScales[std::size_t(scale - 1)];
+    const TextRenderer::TextStyle style = TextRenderer::textStyle(ratio);
     for (const TextLine &line : textLines) {
-        const QImage ink = TextRenderer::render(QStringView(line.text), scale, style.text, false,
+        const QImage ink = TextRenderer::render(QStringView(line.text), style, style.text, false,
                                                 opaque(textGrey));
-        painter.drawImage(line.box.topLeft() * scale, ink);
+        painter.drawImage(grid.corner(line.box.topLeft()), ink);
     }
     for (const Button &button : buttons) {
         const QStringView text(caption(button));
         const QImage ink =
             button.kind == ButtonKind::Command
                 ? TextRenderer::withEdge(
-                      TextRenderer::render(text, scale, style.commandCaption, true, opaque(white)),
-                      scale, opaque(captionEdge))
-                : TextRenderer::render(text, scale, style.linkCaption, true, opaque(linkCaption));
-        const QRect area = scaled(button.rect, scale);
+                      TextRenderer::render(text, style, style.commandCaption, true, opaque(white)),
+                      style, opaque(captionEdge))
+                : TextRenderer::render(text, style, style.linkCaption, true, opaque(linkCaption));
+        const QRect area = grid.area(button.rect);
         const QPoint centred(area.left() + (area.width() - ink.width()) / 2,
                              area.top() + (area.height() - ink.height()) / 2);
         painter.drawImage(centred, ink);
@@ -103,15 +122,16 @@ void paintTexts(QPainter &painter, int scale)
 
 } // namespace
 
-QImage paintBackground(int scale)
+QImage paintBackground(qreal ratio)
 {
-    QImage picture(pictureSize * scale, QImage::Format_RGB32);
+    if (ratio <= 0 || !TextRenderer::loadPinnedFont())
+        return {};
+    const DeviceGrid grid(ratio);
+    QImage picture(pictureSize * ratio, QImage::Format_RGB32);
     picture.fill(colour(white));
     QPainter painter(&picture);
-    painter.scale(scale, scale);
-    paintShapes(painter);
-    painter.resetTransform();
-    paintTexts(painter, scale);
+    paintShapes(painter, grid);
+    paintTexts(painter, ratio, grid);
     painter.end();
     return picture;
 }

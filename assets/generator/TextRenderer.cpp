@@ -3,28 +3,35 @@
 
 #include <QFontDatabase>
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 
-const QString fontFile = QStringLiteral("/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc");
-const QString fontFamily = QStringLiteral("WenQuanYi Zen Hei Sharp");
+// Constants, so that linking the painting code adds nothing to start-up.
+constexpr QLatin1String fontFile("/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc");
+constexpr QLatin1String fontFamily("WenQuanYi Zen Hei Sharp");
 
-int advance(QChar character, ArtworkTable::Pitch pitch)
+qreal advance(QChar character, TextRenderer::DevicePitch pitch)
 {
     return character.unicode() < 0x80 ? pitch.halfWidth : pitch.fullWidth;
 }
 
-QFont pinnedFont(int scale, bool bold)
+TextRenderer::DevicePitch scaled(ArtworkTable::Pitch pitch, qreal factor)
 {
-    QFont font(fontFamily);
-    font.setPixelSize(ArtworkTable::textScales[std::size_t(scale - 1)].glyphPixels);
+    return {pitch.fullWidth * factor, pitch.halfWidth * factor};
+}
+
+QFont pinnedFont(const TextRenderer::TextStyle &style, bool bold)
+{
+    QFont font{QString(fontFamily)};
+    font.setPixelSize(style.glyphPixels);
     // Smoothed bold is struck twice instead (see render()).
-    font.setBold(bold && scale == 1);
-    // The bitmap strikes at 1x; above it smoothed outlines, never sub-pixel,
+    font.setBold(bold && !style.smoothed);
+    // The bitmap strikes at 1x; elsewhere smoothed outlines, never sub-pixel,
     // and no hinting so that the machine's font settings do not leak in.
     font.setStyleStrategy(
-        scale == 1 ? QFont::NoAntialias
-                   : QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+        style.smoothed ? QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias)
+                       : QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
@@ -35,40 +42,72 @@ namespace TextRenderer {
 
 bool loadPinnedFont()
 {
-    const int id = QFontDatabase::addApplicationFont(fontFile);
-    return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(fontFamily);
+    static const bool loaded = [] {
+        const int id = QFontDatabase::addApplicationFont(QString(fontFile));
+        return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(fontFamily);
+    }();
+    return loaded;
 }
 
-QImage render(QStringView text, int scale, ArtworkTable::Pitch pitch, bool bold, QRgb colour)
+TextStyle textStyle(qreal ratio)
 {
-    const QFont font = pinnedFont(scale, bold);
+    using ArtworkTable::textScales;
+    if (qFuzzyCompare(ratio, 1.0)) {
+        const ArtworkTable::TextScale &bitmap = textScales[0];
+        return {bitmap.glyphPixels,
+                false,
+                0,
+                1,
+                scaled(bitmap.text, 1),
+                scaled(bitmap.linkCaption, 1),
+                scaled(bitmap.commandCaption, 1)};
+    }
+    // The 2x design is drawn at twice the picture's pixels; other ratios
+    // scale it, each a whole number of device pixels.
+    const ArtworkTable::TextScale &design = textScales[1];
+    const qreal factor = ratio / 2;
+    return {qRound(design.glyphPixels * factor),
+            true,
+            qMax(1, qRound(factor)),
+            qMax(1, qRound(ratio)),
+            scaled(design.text, factor),
+            scaled(design.linkCaption, factor),
+            scaled(design.commandCaption, factor)};
+}
+
+QImage render(QStringView text, const TextStyle &style, DevicePitch pitch, bool bold, QRgb colour)
+{
+    const QFont font = pinnedFont(style, bold);
     const QFontMetrics metrics(font);
-    const int margin = 4 * scale;
-    int width = 0;
+    // Room for ink beyond the advances; the result is cropped to the ink.
+    const int margin = style.glyphPixels;
+    qreal width = 0;
     for (QChar character : text)
         width += advance(character, pitch);
 
-    QImage canvas(width + 2 * margin, metrics.height() + 2 * margin,
+    QImage canvas(qCeil(width) + 2 * margin, metrics.height() + 2 * margin,
                   QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(colour));
     // The font engine's synthetic bold for smoothed glyphs changes between Qt
-    // releases; the regular glyph struck twice, a pixel apart, does not.
-    const bool doubleStrike = bold && scale > 1;
-    int x = margin;
+    // releases; the regular glyph struck twice, a little apart, does not.
+    const int strike = bold && style.smoothed ? style.boldStrike : 0;
+    const int baseline = margin + metrics.ascent();
+    qreal x = 0;
     for (QChar character : text) {
-        painter.drawText(QPoint(x, margin + metrics.ascent()), QString(character));
-        if (doubleStrike)
-            painter.drawText(QPoint(x + 1, margin + metrics.ascent()), QString(character));
+        const int left = margin + qRound(x);
+        painter.drawText(QPoint(left, baseline), QString(character));
+        if (strike > 0)
+            painter.drawText(QPoint(left + strike, baseline), QString(character));
         x += advance(character, pitch);
     }
     painter.end();
     return canvas.copy(inkBounds(canvas));
 }
 
-QImage withEdge(const QImage &ink, int scale, QRgb edgeColour)
+QImage withEdge(const QImage &ink, const TextStyle &style, QRgb edgeColour)
 {
     QImage edge = ink;
     QPainter tint(&edge);
@@ -77,7 +116,7 @@ QImage withEdge(const QImage &ink, int scale, QRgb edgeColour)
     tint.end();
 
     // The ink stamped at every offset within the edge's radius, the ink on top.
-    const int radius = scale;
+    const int radius = style.edgeRadius;
     QImage result(ink.size() + QSize(2 * radius, 2 * radius), QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);
     QPainter painter(&result);
