@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "assets/generator/ArtworkFiles.h"
 
-#include "layout/ArtworkTable.h"
-#include "VelmoraConfig.h"
 #include "assets/generator/Background.h"
 #include "assets/generator/HandCursorArt.h"
 #include "assets/generator/Icon.h"
 #include "assets/generator/IcoWriter.h"
+#include "layout/ArtworkTable.h"
+#include "VelmoraConfig.h"
 
 #include <QImageWriter>
 
@@ -51,6 +51,11 @@ bool writeIcons(const QDir &folder)
 }
 
 } // namespace
+
+bool writeBackground(qreal ratio, const QString &path)
+{
+    return savePng(paintBackground(ratio), path);
+}
 
 bool writeArtwork(const QDir &folder)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Paints the window's background pictures, the icon images and the hand
 // cursor's bitmap into a folder:       velmora_artwork OUTPUT_FOLDER
+// Paints the background picture for a device pixel ratio:
+//                                      velmora_artwork --background RATIO PNG
 // Unpacks a picture into the raw 32-bit pixels the window compiles in:
 //                                      velmora_artwork --unpack PNG RAW
 #include "assets/generator/ArtworkFiles.h"
@@ -44,13 +46,20 @@ int main(int argc, char *argv[])
         return unpack(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     }
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER | --unpack PNG RAW\n", argv[0]);
+    const bool oneBackground = argc == 4 && qstrcmp(argv[1], "--background") == 0;
+    bool validRatio = false;
+    const qreal ratio = oneBackground ? QByteArray(argv[2]).toDouble(&validRatio) : 0;
+    if (argc != 2 && !(validRatio && ratio > 0)) {
+        std::fprintf(stderr,
+                     "usage: %s OUTPUT_FOLDER | --background RATIO PNG | --unpack PNG RAW\n",
+                     argv[0]);
         return 2;
     }
     if (!TextRenderer::loadPinnedFont()) {
         std::fprintf(stderr, "the pinned font is missing\n");
         return 1;
     }
+    if (oneBackground)
+        return writeBackground(ratio, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     return writeArtwork(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
 }
