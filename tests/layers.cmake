@@ -3,9 +3,10 @@
 # above its own, or of another folder in its own layer (which is how a cycle
 # between folders starts). cmake -DSOURCE=<checkout> -P layers.cmake
 # Layers from the bottom: platform adapters; commands; header-only layout
-# tables; the window and, beside it, the artwork generator; the entry.
+# tables; the artwork generator, whose painting the window uses; the window;
+# the entry.
 set(folders)
-foreach(entry platform:0 commands:1 layout:2 window:3 assets:3 app:4)
+foreach(entry platform:0 commands:1 layout:2 assets:3 window:4 app:5)
     string(REPLACE ":" ";" pair ${entry})
     list(GET pair 0 folder)
     list(GET pair 1 level)

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "window/Artwork.h"
 
+#include "assets/generator/Background.h"
 #include "layout/ArtworkTable.h"
 #include "layout/HandCursorBitmap.h"
 #include "VelmoraConfig.h"
 
 #include <QBitmap>
+#include <QMap>
 #include <QPixmap>
 #include <QResource>
 
@@ -27,11 +29,7 @@ QImage rawPicture(const QString &path, QSize size, QImage::Format format)
         [](void *buffer) { delete static_cast<QByteArray *>(buffer); }, pixels);
 }
 
-} // namespace
-
-namespace Artwork {
-
-QImage background(int scale)
+QImage shippedBackground(int scale)
 {
     QImage picture =
         rawPicture(scale == 1 ? QStringLiteral(":/artwork/background.rgb32")
@@ -39,6 +37,37 @@ QImage background(int scale)
                    ArtworkTable::pictureSize * scale, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
     return picture;
+}
+
+// Painted with the generator's own code, so that lines and texts fall on
+// whole device pixels instead of being the 2x picture resampled.
+QImage paintedBackground(qreal ratio)
+{
+    QImage picture = paintBackground(ratio);
+    if (picture.isNull())
+        picture = shippedBackground(2).scaled(ArtworkTable::pictureSize * ratio,
+                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+} // namespace
+
+namespace Artwork {
+
+QImage background(qreal ratio)
+{
+    // The shipped ratios need no font and no painting at start-up. Exactly
+    // them: the window asks again whenever the ratio differs from the picture's.
+    for (int scale : ArtworkTable::scales) {
+        if (ratio == scale)
+            return shippedBackground(scale);
+    }
+    static QMap<qreal, QImage> painted;
+    auto found = painted.constFind(ratio);
+    if (found == painted.constEnd())
+        found = painted.insert(ratio, paintedBackground(ratio));
+    return *found;
 }
 
 QIcon icon()

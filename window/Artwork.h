@@ -9,9 +9,11 @@
 // and the hand cursor.
 namespace Artwork {
 
-// The background picture painted for a device pixel ratio of 1 or 2, with
-// that ratio set; null if the resource is missing or has the wrong size.
-QImage background(int scale);
+// The background picture for a device pixel ratio, with that ratio set. At
+// 1 and 2 the compiled-in pictures (null if the resource is missing or has
+// the wrong size); at any other ratio painted once and kept, or, without the
+// pinned font, the 2x picture scaled.
+QImage background(qreal ratio);
 
 // The icon in all its sizes.
 QIcon icon();

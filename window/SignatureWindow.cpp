@@ -178,9 +178,9 @@ void SignatureWindow::paintEvent(QPaintEvent *)
         m_startUpFinishing = true;
         QTimer::singleShot(0, this, &SignatureWindow::finishStartUp);
     }
-    const int scale = devicePixelRatio() > 1 ? 2 : 1;
-    if (m_background.isNull() || m_background.devicePixelRatio() != scale)
-        m_background = Artwork::background(scale);
+    const qreal ratio = devicePixelRatio();
+    if (m_background.isNull() || m_background.devicePixelRatio() != ratio)
+        m_background = Artwork::background(ratio);
     // The picture, unscaled from the top-left corner, is a column narrower
     // than the client area and a few rows taller.
     QPainter painter(this);
