@@ -10,6 +10,7 @@
 #include "layout/WindowLayout.h"
 #include "VelmoraConfig.h"
 #include "window/Artwork.h"
+#include "window/FixedLook.h"
 #include "window/HotSpot.h"
 #include "window/SignatureBox.h"
 #include "window/SongFont.h"
@@ -52,11 +53,14 @@ SignatureWindow::SignatureWindow(PlatformAdapters adapters, QWidget *parent)
     setObjectName(QString::fromLatin1(WindowLayout::windowObjectName));
     setWindowTitle(QString::fromUtf16(VelmoraConfig::windowTitle));
     setFixedSize(WindowLayout::clientSize);
+    // The controls take the window's palette.
+    setPalette(FixedLook::palette());
     setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Deferred));
     createSignatureBox();
     createSymbolStrip();
     createStatusLine();
     createHotSpots();
+    FixedLook::giveOwnStyle(this);
     setTabOrder(m_signatureBox, m_symbolStrip);
     m_signatureBox->setFocus();
 }
