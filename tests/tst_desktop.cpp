@@ -2,12 +2,17 @@
 #include "FakeAdapters.h"
 #include "window/SignatureWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +27,13 @@ QPalette darkPalette()
     dark.setColor(QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
     dark.setColor(QPalette::HighlightedText, QColor(0x11, 0x11, 0x11));
     return dark;
+}
+
+// What screen readers are told, as Qt's platform layer would pass it on.
+QList<std::pair<QObject *, QAccessible::Event>> accessibleEvents;
+void recordAccessibleEvent(QAccessibleEvent *event)
+{
+    accessibleEvents.append({event->object(), event->type()});
 }
 
 } // namespace
@@ -57,6 +69,13 @@ class TestDesktop : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // Offscreen, nothing asks for accessibility: switch it on as a screen reader would.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(recordAccessibleEvent);
+    }
+
     // The window is one picture: whatever the desktop's colours and style,
     // every pixel is as under Qt's defaults.
     void look_data()
@@ -97,6 +116,59 @@ private slots:
             expected.save(QDir::temp().filePath(u"velmora-look-expected.png"_s));
         }
         QVERIFY(shown == expected);
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addRow("Text1") << u"Text1"_s << u"签名框"_s << QAccessible::EditableText;
+        QTest::addRow("Text2") << u"Text2"_s << u"常用符号"_s << QAccessible::EditableText;
+        QTest::addRow("Label5") << u"Label5"_s << u"状态"_s << QAccessible::StaticText;
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QAccessible::Role, role);
+        SignatureWindow window(fakeAdapters(fakes));
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(control));
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->role(), role);
+    }
+
+    // Each message is the status line's description, and screen readers hear
+    // of it, the same message twice included; the name stays.
+    void statusMessages_data()
+    {
+        QTest::addColumn<QString>("hotSpot");
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("copied") << u"Label4"_s << false << u"你已成功复制签名"_s;
+        QTest::addRow("copy refused") << u"Label4"_s << true << u"复制失败，请重试"_s;
+        QTest::addRow("converted") << u"Label2"_s << false << u"签名已转为繁体字"_s;
+    }
+    void statusMessages()
+    {
+        QFETCH(QString, hotSpot);
+        QFETCH(bool, refuse);
+        QFETCH(QString, message);
+        SignatureWindow window(fakeAdapters(fakes));
+        fakes.clipboard->refuse = refuse;
+        auto *statusLine = window.findChild<QLabel *>(u"Label5"_s);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(statusLine);
+        for (int time = 1; time <= 2; ++time) {
+            accessibleEvents.clear();
+            QTest::mouseClick(window.findChild<QWidget *>(hotSpot), Qt::LeftButton);
+            QCOMPARE(accessible->text(QAccessible::Description), message);
+            QCOMPARE(accessible->text(QAccessible::Name), u"状态"_s);
+            QVERIFY(accessibleEvents.contains({statusLine, QAccessible::DescriptionChanged}));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            QVERIFY(accessibleEvents.contains({statusLine, QAccessible::Announcement}));
+#endif
+        }
     }
 };
 

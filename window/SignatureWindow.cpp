@@ -15,6 +15,7 @@
 #include "window/SignatureBox.h"
 #include "window/SongFont.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@ void place(QWidget *control, const WindowLayout::ControlRow &row)
 {
     control->setObjectName(QString::fromLatin1(row.objectName));
     control->setGeometry(row.rect);
+    control->setAccessibleName(QString::fromUtf16(row.accessibleName));
 }
 
 void paintWhite(QWidget *widget)
@@ -173,6 +175,21 @@ void SignatureWindow::setBoxText(const QString &text)
 void SignatureWindow::setStatusLine(const QString &text)
 {
     m_statusLine->setText(text);
+    // The status line keeps its name; screen readers read the message as its
+    // description and are told of every message, a repeated one too, which
+    // some Qt versions would not report as a change.
+    const bool repeated = m_statusLine->accessibleDescription() == text;
+    m_statusLine->setAccessibleDescription(text);
+    if (repeated) {
+        QAccessibleEvent event(m_statusLine, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (!text.isEmpty()) {
+        QAccessibleAnnouncementEvent announcement(m_statusLine, text);
+        QAccessible::updateAccessibility(&announcement);
+    }
+#endif
 }
 
 void SignatureWindow::paintEvent(QPaintEvent *)
