@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "FakeAdapters.h"
+#include "window/QtTranslations.h"
 #include "window/SignatureWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QPlainTextEdit>
@@ -13,6 +15,7 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -77,24 +80,31 @@ private slots:
     }
 
     // The window is one picture: whatever the desktop's colours and style,
-    // every pixel is as under Qt's defaults.
+    // and Qt's strings in a right-to-left language, every pixel is as under
+    // Qt's defaults.
     void look_data()
     {
         QTest::addColumn<QString>("style");
         QTest::addColumn<bool>("dark");
         QTest::addColumn<QPalette::ColorGroup>("group");
+        QTest::addColumn<QLocale>("qtLanguage");
+        const QLocale english = QLocale::c(), arabic(QLocale::Arabic, QLocale::Egypt);
         const auto active = QPalette::Active;
-        QTest::addRow("dark palette") << QString() << true << active;
-        QTest::addRow("dark palette, inactive") << QString() << true << QPalette::Inactive;
-        QTest::addRow("dark palette, disabled") << QString() << true << QPalette::Disabled;
-        QTest::addRow("Windows style") << u"Windows"_s << false << active;
-        QTest::addRow("Adwaita-Dark style") << u"Adwaita-Dark"_s << false << active;
+        QTest::addRow("dark palette") << QString() << true << active << english;
+        QTest::addRow("dark palette, inactive")
+            << QString() << true << QPalette::Inactive << english;
+        QTest::addRow("dark palette, disabled")
+            << QString() << true << QPalette::Disabled << english;
+        QTest::addRow("Windows style") << u"Windows"_s << false << active << english;
+        QTest::addRow("Adwaita-Dark style") << u"Adwaita-Dark"_s << false << active << english;
+        QTest::addRow("right-to-left Qt strings") << QString() << false << active << arabic;
     }
     void look()
     {
         QFETCH(QString, style);
         QFETCH(bool, dark);
         QFETCH(QPalette::ColorGroup, group);
+        QFETCH(QLocale, qtLanguage);
         if (!style.isEmpty() && !QStyleFactory::keys().contains(style))
             QSKIP(qPrintable(style + u" is not installed (adwaita-qt6)"_s));
         const QString defaultStyle = QApplication::style()->name();
@@ -106,6 +116,8 @@ private slots:
             QApplication::setStyle(style);
         if (dark)
             QApplication::setPalette(darkPalette());
+        const std::unique_ptr<QTranslator> translation(installQtTranslations(qtLanguage));
+        QCOMPARE(QApplication::isRightToLeft(), qtLanguage.textDirection() == Qt::RightToLeft);
         SignatureWindow themed(fakeAdapters(fakes));
         const QImage shown = picture(themed, group);
         QApplication::setStyle(defaultStyle);
@@ -116,6 +128,38 @@ private slots:
             expected.save(QDir::temp().filePath(u"velmora-look-expected.png"_s));
         }
         QVERIFY(shown == expected);
+    }
+
+    // Qt's own strings, the box's context menu for one, are in the UI language.
+    void qtStrings_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addRow("zh_CN") << QLocale(QLocale::Chinese, QLocale::China)
+                               << QStringList{u"撤消(&U)"_s, u"重做(&R)"_s, u"剪切(&T)"_s,
+                                              u"复制(&C)"_s, u"粘贴(&P)"_s, u"删除"_s,
+                                              u"全选"_s};
+        QTest::addRow("C") << QLocale::c()
+                           << QStringList{u"&Undo"_s,  u"&Redo"_s,  u"Cu&t"_s,      u"&Copy"_s,
+                                          u"&Paste"_s, u"Delete"_s, u"Select All"_s};
+        QTest::addRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom)
+                               << QStringList{u"&Undo"_s,  u"&Redo"_s,  u"Cu&t"_s,      u"&Copy"_s,
+                                              u"&Paste"_s, u"Delete"_s, u"Select All"_s};
+    }
+    void qtStrings()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, texts);
+        const std::unique_ptr<QTranslator> translation(installQtTranslations(locale));
+        SignatureWindow window(fakeAdapters(fakes));
+        const std::unique_ptr<QMenu> menu(
+            window.findChild<QPlainTextEdit *>(u"Text1"_s)->createStandardContextMenu());
+        QStringList shown;
+        for (const QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                shown << action->text().section(u'\t', 0, 0);
+        }
+        QCOMPARE(shown, texts);
     }
 
     void accessibleNames_data()
