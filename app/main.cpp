@@ -3,10 +3,12 @@
 #include "layout/WindowLayout.h"
 #include "platform/FontWarmUp.h"
 #include "VelmoraConfig.h"
+#include "window/QtTranslations.h"
 #include "window/SignatureWindow.h"
 #include "window/SongFont.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -15,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Lets Wayland compositors match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(VelmoraConfig::appId));
+    installQtTranslations(QLocale::system());
     fontWarmUp->wait();
     // Text controls lay their text out once in the application's font before
     // taking the window's; in any other face that would load faces never shown.

@@ -9,7 +9,7 @@
 // The window's static description: client area, controls and hot-spots, in
 // pixels (the form's twips divided by 15). The window and the artwork
 // generator read it from here. Object names are the form's control names,
-// which tests and the accessibility tree see.
+// which tests see; screen readers read the accessible names.
 namespace WindowLayout {
 
 inline constexpr char windowObjectName[] = "Form1";
@@ -19,11 +19,12 @@ struct ControlRow
 {
     const char *objectName;
     QRect rect;
+    const char16_t *accessibleName;
 };
 
-inline constexpr ControlRow signatureBox{"Text1", {36, 68, 468, 103}};
-inline constexpr ControlRow symbolStrip{"Text2", {37, 203, 467, 13}};
-inline constexpr ControlRow statusLine{"Label5", {38, 176, 142, 22}};
+inline constexpr ControlRow signatureBox{"Text1", {36, 68, 468, 103}, u"签名框"};
+inline constexpr ControlRow symbolStrip{"Text2", {37, 203, 467, 13}, u"常用符号"};
+inline constexpr ControlRow statusLine{"Label5", {38, 176, 142, 22}, u"状态"};
 
 enum class Command {
     GetSignature,

@@ -10,10 +10,12 @@
 #include "layout/WindowLayout.h"
 #include "VelmoraConfig.h"
 #include "window/Artwork.h"
+#include "window/FixedLook.h"
 #include "window/HotSpot.h"
 #include "window/SignatureBox.h"
 #include "window/SongFont.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,7 @@ void place(QWidget *control, const WindowLayout::ControlRow &row)
 {
     control->setObjectName(QString::fromLatin1(row.objectName));
     control->setGeometry(row.rect);
+    control->setAccessibleName(QString::fromUtf16(row.accessibleName));
 }
 
 void paintWhite(QWidget *widget)
@@ -52,11 +55,14 @@ SignatureWindow::SignatureWindow(PlatformAdapters adapters, QWidget *parent)
     setObjectName(QString::fromLatin1(WindowLayout::windowObjectName));
     setWindowTitle(QString::fromUtf16(VelmoraConfig::windowTitle));
     setFixedSize(WindowLayout::clientSize);
+    // The controls take the window's palette.
+    setPalette(FixedLook::palette());
     setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Deferred));
     createSignatureBox();
     createSymbolStrip();
     createStatusLine();
     createHotSpots();
+    FixedLook::giveOwnStyle(this);
     setTabOrder(m_signatureBox, m_symbolStrip);
     m_signatureBox->setFocus();
 }
@@ -169,6 +175,21 @@ void SignatureWindow::setBoxText(const QString &text)
 void SignatureWindow::setStatusLine(const QString &text)
 {
     m_statusLine->setText(text);
+    // The status line keeps its name; screen readers read the message as its
+    // description and are told of every message, a repeated one too, which
+    // some Qt versions would not report as a change.
+    const bool repeated = m_statusLine->accessibleDescription() == text;
+    m_statusLine->setAccessibleDescription(text);
+    if (repeated) {
+        QAccessibleEvent event(m_statusLine, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (!text.isEmpty()) {
+        QAccessibleAnnouncementEvent announcement(m_statusLine, text);
+        QAccessible::updateAccessibility(&announcement);
+    }
+#endif
 }
 
 void SignatureWindow::paintEvent(QPaintEvent *)
