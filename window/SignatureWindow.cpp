@@ -16,6 +16,13 @@
 #include "window/SongFont.h"
 
 #include <QAccessible>
+// Announcements to screen readers, where this Qt has them.
+#if __has_include(<QAccessibleAnnouncementEvent>)
+#include <QAccessibleAnnouncementEvent>
+#define VELMORA_HAS_ANNOUNCEMENTS 1
+#else
+#define VELMORA_HAS_ANNOUNCEMENTS 0
+#endif
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -184,7 +191,7 @@ void SignatureWindow::setStatusLine(const QString &text)
         QAccessibleEvent event(m_statusLine, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#if VELMORA_HAS_ANNOUNCEMENTS
     if (!text.isEmpty()) {
         QAccessibleAnnouncementEvent announcement(m_statusLine, text);
         QAccessible::updateAccessibility(&announcement);
