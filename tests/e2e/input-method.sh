@@ -19,7 +19,8 @@ fcitx5_data="$(dirname "$(command -v fcitx5)")/../share/fcitx5"
     skip "fcitx5's pinyin engine is not installed (package fcitx5-chinese-addons)"
 [ -e "$qt_plugins/platforminputcontexts/libfcitx5platforminputcontextplugin.so" ] ||
     skip "fcitx5's Qt 6 module is not installed (package fcitx5-frontend-qt6)"
-command -v dbus-daemon >/dev/null || skip "no session bus daemon (package dbus-daemon)"
+command -v dbus-daemon >/dev/null && command -v dbus-send >/dev/null ||
+    skip "no session bus daemon (package dbus-daemon)"
 
 start_xvfb
 export XDG_CONFIG_HOME="$work_dir/config" XDG_DATA_HOME="$work_dir/data" XDG_CACHE_HOME="$work_dir/cache"
@@ -42,8 +43,22 @@ Layout=
 0=Default
 PROFILE
 
+# A session bus of the test's own that starts no service by itself: an
+# fcitx5 launched on demand would race the one started here.
+cat >"$work_dir/bus.conf" <<BUS
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=$work_dir/bus</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+BUS
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work_dir/bus"
-dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >"$work_dir/dbus.log" 2>&1 &
+dbus-daemon --config-file="$work_dir/bus.conf" --nofork >"$work_dir/dbus.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do
     [ -S "$work_dir/bus" ] && break
@@ -55,11 +70,16 @@ done
 fcitx5 -r --disable=classicui,kimpanel,clipboard,notificationitem,notifications,wayland,waylandim \
     >"$work_dir/fcitx5.log" 2>&1 &
 pids+=($!)
+# fcitx5-remote reports 0 whether fcitx5 is away or idle: ask the bus instead.
+fcitx5_on_bus() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5 2>/dev/null | grep -q 'boolean true'
+}
 for _ in $(seq 200); do
-    fcitx5-remote >/dev/null 2>&1 && break
+    fcitx5_on_bus && break
     sleep 0.05
 done
-fcitx5-remote >/dev/null 2>&1 || fail "fcitx5 did not start: $(cat "$work_dir/fcitx5.log")"
+fcitx5_on_bus || fail "fcitx5 did not start: $(cat "$work_dir/fcitx5.log")"
 
 start_program env QT_IM_MODULE=fcitx "$program"
 

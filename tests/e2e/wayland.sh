@@ -60,15 +60,17 @@ for _ in $(seq 100); do
     description=$(describe_window)
     if [ -n "$description" ]; then
         read -r type shell pid focused content surface x y title <<<"$description"
-        grim -g "$x,$y 541x398" "$work_dir/window.png"
-        colours=$(convert "$work_dir/window.png" -format %k info:)
+        colours=0
+        if grim -g "$x,$y 541x398" "$work_dir/window.png" 2>"$work_dir/grim.log"; then
+            colours=$(convert "$work_dir/window.png" -format %k info:)
+        fi
         [ "$colours" -gt 16 ] && break
     fi
     sleep 0.05
 done
 [ -n "$description" ] || fail "no window with app id $app_id: $(cat "$work_dir/program.log")"
 echo "window: $description; $colours colours on screen"
-[ "$colours" -gt 16 ] || fail "the window shows $colours colours"
+[ "$colours" -gt 16 ] || fail "the window shows $colours colours $(cat "$work_dir/grim.log")"
 [ "$shell" = xdg_shell ] && [ "$pid" = "$program_pid" ] || fail "not a native Wayland window: $description"
 [ "$title" = Velmora2011.1 ] || fail "title is '$title'"
 [ "$content" = 541x398 ] && [ "$surface" = 541x398 ] || fail "size: $description"
