@@ -42,7 +42,8 @@ start_xvfb
 copy_first_pair "without a manager"
 close_program "without a manager"
 without_ms=$exit_ms
-[ -z "$(xclip -o -selection clipboard 2>/dev/null)" ] || fail "a clipboard owner outlived the program"
+[ -z "$(xclip -o -selection clipboard 2>/dev/null)" ] ||
+    fail "a clipboard owner outlived the program"
 
 "$clipboard_manager" "$work_dir/kept" >"$work_dir/manager.log" 2>&1 &
 pids+=($!)
@@ -50,16 +51,22 @@ for _ in $(seq 100); do
     grep -q '^ready$' "$work_dir/manager.log" && break
     sleep 0.05
 done
-grep -q '^ready$' "$work_dir/manager.log" || fail "the clipboard manager did not start: $(cat "$work_dir/manager.log")"
+grep -q '^ready$' "$work_dir/manager.log" ||
+    fail "the clipboard manager did not start: $(cat "$work_dir/manager.log")"
 
 copy_first_pair "with a manager"
 close_program "with a manager"
 with_ms=$exit_ms
-[ -e "$work_dir/kept" ] || fail "the manager was handed nothing: $(cat "$work_dir/manager.log" "$work_dir/program.log")"
-cmp "$work_dir/expected" "$work_dir/kept" || fail "the manager kept $(od -c "$work_dir/kept" | head -n 5)"
+[ -e "$work_dir/kept" ] ||
+    fail "the manager was handed nothing: $(cat "$work_dir/manager.log" "$work_dir/program.log")"
+cmp "$work_dir/expected" "$work_dir/kept" ||
+    fail "the manager kept $(od -c "$work_dir/kept" | head -n 5)"
 xclip -o -selection clipboard >"$work_dir/pasted"
-cmp "$work_dir/expected" "$work_dir/pasted" || fail "pasted after exit: $(od -c "$work_dir/pasted" | head -n 5)"
-grep -q 'clipboard manager' "$work_dir/program.log" && fail "the program complained: $(cat "$work_dir/program.log")"
+cmp "$work_dir/expected" "$work_dir/pasted" ||
+    fail "pasted after exit: $(od -c "$work_dir/pasted" | head -n 5)"
+grep -q 'clipboard manager' "$work_dir/program.log" &&
+    fail "the program complained: $(cat "$work_dir/program.log")"
 
-echo "exit after the close request: ${without_ms} ms without a clipboard manager, ${with_ms} ms with one"
+echo "exit after the close request: ${without_ms} ms without a clipboard manager," \
+    "${with_ms} ms with one"
 echo "PASS: clipboard after exit"

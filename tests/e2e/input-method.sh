@@ -23,7 +23,8 @@ command -v dbus-daemon >/dev/null && command -v dbus-send >/dev/null ||
     skip "no session bus daemon (package dbus-daemon)"
 
 start_xvfb
-export XDG_CONFIG_HOME="$work_dir/config" XDG_DATA_HOME="$work_dir/data" XDG_CACHE_HOME="$work_dir/cache"
+export XDG_CONFIG_HOME="$work_dir/config" XDG_DATA_HOME="$work_dir/data"
+export XDG_CACHE_HOME="$work_dir/cache"
 mkdir -p "$XDG_CONFIG_HOME/fcitx5"
 cat >"$XDG_CONFIG_HOME/fcitx5/profile" <<'PROFILE'
 [Groups/0]
@@ -72,7 +73,7 @@ fcitx5 -r --disable=classicui,kimpanel,clipboard,notificationitem,notifications,
 pids+=($!)
 # fcitx5-remote reports 0 whether fcitx5 is away or idle: ask the bus instead.
 fcitx5_on_bus() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    dbus-send --session --print-reply --reply-timeout=2000 --dest=org.freedesktop.DBus / \
         org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5 2>/dev/null | grep -q 'boolean true'
 }
 for _ in $(seq 200); do
@@ -110,7 +111,7 @@ click_on Text1
 xdotool key ctrl+End
 # fcitx5-remote gives 0 until the box's input context has the focus, then 1
 # for English and 2 for pinyin.
-im_state() { fcitx5-remote 2>/dev/null || echo 0; }
+im_state() { timeout 5 fcitx5-remote 2>/dev/null || echo 0; }
 state=0
 for _ in $(seq 100); do
     state=$(im_state)
@@ -123,7 +124,8 @@ for _ in $(seq 100); do
     [ "$state" = 2 ] && break
     sleep 0.05
 done
-[ "$state" = 2 ] || fail "pinyin is not on for the box (state $state): $(cat "$work_dir/fcitx5.log")"
+[ "$state" = 2 ] ||
+    fail "pinyin is not on for the box (state $state): $(cat "$work_dir/fcitx5.log")"
 
 xdotool type --delay 50 nihao
 sleep 0.2

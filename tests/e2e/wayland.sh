@@ -71,7 +71,8 @@ done
 [ -n "$description" ] || fail "no window with app id $app_id: $(cat "$work_dir/program.log")"
 echo "window: $description; $colours colours on screen"
 [ "$colours" -gt 16 ] || fail "the window shows $colours colours $(cat "$work_dir/grim.log")"
-[ "$shell" = xdg_shell ] && [ "$pid" = "$program_pid" ] || fail "not a native Wayland window: $description"
+[ "$shell" = xdg_shell ] && [ "$pid" = "$program_pid" ] ||
+    fail "not a native Wayland window: $description"
 [ "$title" = Velmora2011.1 ] || fail "title is '$title'"
 [ "$content" = 541x398 ] && [ "$surface" = 541x398 ] || fail "size: $description"
 # Tiling would stretch a fixed-size window; equal minimum and maximum sizes make sway float it.
@@ -86,7 +87,8 @@ for _ in $(seq 50); do
     cmp -s "$work_dir/expected" "$work_dir/copied" && break
     sleep 0.1
 done
-cmp "$work_dir/expected" "$work_dir/copied" || fail "Alt+1 then Alt+4 copied $(od -c "$work_dir/copied" | head -n 5)"
+cmp "$work_dir/expected" "$work_dir/copied" ||
+    fail "Alt+1 then Alt+4 copied $(od -c "$work_dir/copied" | head -n 5)"
 
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
