@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The program as a native Wayland client under a headless sway: its app id,
+# its size, floating as a fixed-size window does in a tiling compositor, its
+# picture on screen, and Alt+1 then Alt+4 putting the first pair on the
+# Wayland clipboard byte for byte.
+source "$(dirname "$0")/xvfb-session.sh"
+program=$1
+app_id=$2
+
+# sway refuses to run as root: then it runs as nobody, in a runtime folder
+# nobody owns below a work folder it may pass through. Its sockets are then
+# nobody's, which root may still open, so the program and the tools stay root.
+runtime="$work_dir/sway-runtime"
+mkdir -m 700 "$runtime"
+as_compositor_user=()
+if [ "$(id -u)" = 0 ]; then
+    chmod 711 "$work_dir"
+    chown 65534:65534 "$runtime"
+    as_compositor_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+printf 'xwayland disable\n' >"$work_dir/sway.config"
+chmod 644 "$work_dir/sway.config"
+
+env -u DISPLAY -u WAYLAND_DISPLAY HOME="$runtime" XDG_RUNTIME_DIR="$runtime" \
+    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    "${as_compositor_user[@]}" sway -c "$work_dir/sway.config" >"$work_dir/sway.log" 2>&1 &
+pids+=($!)
+socket="" ipc=""
+for _ in $(seq 200); do
+    socket=$(find "$runtime" -maxdepth 1 -type s -name 'wayland-*' | head -n1)
+    ipc=$(find "$runtime" -maxdepth 1 -type s -name 'sway-ipc.*' | head -n1)
+    [ -n "$socket" ] && [ -n "$ipc" ] && break
+    sleep 0.05
+done
+[ -n "$socket" ] && [ -n "$ipc" ] || fail "sway did not start: $(cat "$work_dir/sway.log")"
+
+# An absolute WAYLAND_DISPLAY names the socket itself; the program keeps a
+# runtime folder of its own.
+unset DISPLAY
+export WAYLAND_DISPLAY=$socket SWAYSOCK=$ipc XDG_RUNTIME_DIR="$work_dir/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=wayland
+"$program" >"$work_dir/program.log" 2>&1 &
+pids+=($!)
+program_pid=$!
+
+# "TYPE SHELL PID FOCUSED CONTENT-SIZE SURFACE-SIZE X Y TITLE" of its window, sizes as WxH.
+describe_window() {
+    swaymsg -t get_tree -r | jq -r --arg id "$app_id" '
+        [recurse(.nodes[]?, .floating_nodes[]?) | select(.app_id == $id)] | first // empty |
+        "\(.type) \(.shell) \(.pid) \(.focused) \(.window_rect.width)x\(.window_rect.height)" +
+        " \(.geometry.width)x\(.geometry.height) \(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)" +
+        " \(.name)"'
+}
+
+# Waits until the window is mapped and shows its picture, not an empty surface.
+description="" colours=0
+for _ in $(seq 100); do
+    description=$(describe_window)
+    if [ -n "$description" ]; then
+        read -r type shell pid focused content surface x y title <<<"$description"
+        colours=0
+        if grim -g "$x,$y 541x398" "$work_dir/window.png" 2>"$work_dir/grim.log"; then
+            colours=$(convert "$work_dir/window.png" -format %k info:)
+        fi
+        [ "$colours" -gt 16 ] && break
+    fi
+    sleep 0.05
+done
+[ -n "$description" ] || fail "no window with app id $app_id: $(cat "$work_dir/program.log")"
+echo "window: $description; $colours colours on screen"
+[ "$colours" -gt 16 ] || fail "the window shows $colours colours $(cat "$work_dir/grim.log")"
+[ "$shell" = xdg_shell ] && [ "$pid" = "$program_pid" ] ||
+    fail "not a native Wayland window: $description"
+[ "$title" = Velmora2011.1 ] || fail "title is '$title'"
+[ "$content" = 541x398 ] && [ "$surface" = 541x398 ] || fail "size: $description"
+# Tiling would stretch a fixed-size window; equal minimum and maximum sizes make sway float it.
+[ "$type" = floating_con ] || fail "the window does not float: $description"
+[ "$focused" = true ] || fail "the new window has no focus: $description"
+
+# A new virtual keyboard's first key can be lost: a harmless Shift goes first.
+wtype -k Shift_L -s 200 -M alt -k 1 -m alt -s 200 -M alt -k 4 -m alt
+printf '导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。' >"$work_dir/expected"
+for _ in $(seq 50); do
+    wl-paste -n -t 'text/plain;charset=utf-8' >"$work_dir/copied" 2>/dev/null || true
+    cmp -s "$work_dir/expected" "$work_dir/copied" && break
+    sleep 0.1
+done
+cmp "$work_dir/expected" "$work_dir/copied" ||
+    fail "Alt+1 then Alt+4 copied $(od -c "$work_dir/copied" | head -n 5)"
+
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+echo "PASS: wayland"
