@@ -41,8 +41,10 @@ linked=$(readelf -d "$work_dir/root/usr/bin/velmora" | sed -n 's/.*Shared librar
 for library in libicuuc.so libopencc.so libQt6Widgets.so libQt6Gui.so libQt6Core.so libfontconfig.so; do
     grep -q "^$library\." <<<"$linked" || fail "the program does not link $library: $linked"
 done
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 for library in $linked; do
-    owner=$(dpkg -S "*/$library" 2>/dev/null | head -n1 | cut -d: -f1)
+    # In this architecture's folder: lib32 and other multilib copies are not linked.
+    owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -n1 | cut -d: -f1)
     [ -n "$owner" ] || fail "no installed package holds $library"
     names "$owner" || fail "Depends lacks $owner, which holds $library: $depends"
 done
