@@ -5,76 +5,64 @@
 #include <QString>
 
 #include <cstdlib>
-#include <functional>
 
-// Compares a freshly painted picture with a committed one. Pixels whose
-// committed colour is one of the design's flat colours must be identical;
-// the others are blends (anti-aliased edges, smoothed text), whose rounding
-// depends on the processor's blending path and on the Qt release, and may
-// differ by a few steps per premultiplied channel, no more.
+// The background's design colours, and the comparison of a freshly painted
+// picture with another: pixels whose colour in the other is a design colour
+// must be identical; the others are blends (anti-aliased edges, smoothed
+// text), whose rounding depends on the processor's blending path and on the
+// Qt release, and may differ by a few steps per premultiplied channel.
 namespace PictureMatch {
 
-inline constexpr int blendRounding = 2;
+inline constexpr QRgb white = 0xFFFFFF, textGrey = 0x858484, frameRed = 0xFF6666,
+                      outline = 0x66CCFF, fillTop = 0x99CCFF, fillBottom = 0x0099FF,
+                      fillLastRow = 0x109FFF, captionEdge = 0x0099CC, linkBlue = 0x0000FF;
 
-using DesignColour = std::function<bool(QRgb)>;
-
-inline QString hex(QRgb pixel)
+// A row of the command buttons' fill, from 0x99CCFF down to 0x0099FF: blue
+// stays full, green falls by a third of what red falls.
+inline bool fillRow(QRgb c)
 {
-    return QStringLiteral("#%1").arg(pixel, 8, 16, QLatin1Char('0'));
+    c &= 0xFFFFFF;
+    return qBlue(c) == 255 && qRed(c) <= 153 && std::abs(3 * (qGreen(c) - 153) - qRed(c)) <= 3;
 }
 
-inline bool withinRounding(QRgb a, QRgb b)
+inline bool backgroundColour(QRgb c)
 {
-    const auto near = [](int x, int y) { return std::abs(x - y) <= blendRounding; };
-    return near(qAlpha(a), qAlpha(b)) && near(qRed(a), qRed(b)) && near(qGreen(a), qGreen(b)) &&
-           near(qBlue(a), qBlue(b));
+    c &= 0xFFFFFF;
+    return c == white || c == textGrey || c == frameRed || c == outline || c == captionEdge ||
+           c == linkBlue || fillRow(c);
 }
 
 // Empty when the pictures agree; otherwise how many pixels differ and the
-// first of them (in reading order) with both colours, as #AARRGGBB. The
-// design colours are looked up in the committed picture.
-inline QString mismatch(const QImage &painted, const QImage &committed,
-                        const DesignColour &isDesignColour,
-                        const QString &paintedName = QStringLiteral("painted"),
-                        const QString &committedName = QStringLiteral("committed"))
+// first of them in reading order, with both colours as #AARRGGBB.
+template <typename DesignColour>
+QString mismatch(const QImage &painted, const QImage &other, DesignColour isDesignColour,
+                 const char *paintedName, const char *otherName)
 {
-    if (painted.size() != committed.size())
-        return QStringLiteral("%1 %2 x %3, %4 %5 x %6")
-            .arg(paintedName)
-            .arg(painted.width())
-            .arg(painted.height())
-            .arg(committedName)
-            .arg(committed.width())
-            .arg(committed.height());
-    const auto format = QImage::Format_ARGB32_Premultiplied;
-    const QImage paintedPm = painted.convertToFormat(format);
-    const QImage committedPm = committed.convertToFormat(format);
-    const QImage paintedArgb = painted.convertToFormat(QImage::Format_ARGB32);
-    const QImage committedArgb = committed.convertToFormat(QImage::Format_ARGB32);
+    if (painted.size() != other.size())
+        return QString::asprintf("%s %d x %d, %s %d x %d", paintedName, painted.width(),
+                                 painted.height(), otherName, other.width(), other.height());
+    const QImage a = painted.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = other.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const auto near = [](int i, int j) { return std::abs(i - j) <= 2; };
     int count = 0;
     QString first;
-    for (int y = 0; y < committed.height(); ++y) {
-        for (int x = 0; x < committed.width(); ++x) {
-            const QRgb want = committedArgb.pixel(x, y);
-            const bool exact = isDesignColour(want);
-            const QRgb a = paintedPm.pixel(x, y);
-            const QRgb b = committedPm.pixel(x, y);
-            if (exact ? a == b : withinRounding(a, b))
+    for (int y = 0; y < b.height(); ++y) {
+        for (int x = 0; x < b.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const bool exact = isDesignColour(qUnpremultiply(q));
+            if (exact ? p == q
+                      : near(qAlpha(p), qAlpha(q)) && near(qRed(p), qRed(q)) &&
+                            near(qGreen(p), qGreen(q)) && near(qBlue(p), qBlue(q)))
                 continue;
             if (count++ == 0)
-                first =
-                    QStringLiteral("(%1, %2): %3 %4, %5 %6 (%7)")
-                        .arg(x)
-                        .arg(y)
-                        .arg(paintedName, hex(paintedArgb.pixel(x, y)), committedName, hex(want),
-                             exact ? QStringLiteral("a design colour, must match exactly")
-                                   : QStringLiteral("a blend, may differ by %1 a channel")
-                                         .arg(blendRounding));
+                first = QString::asprintf("(%d, %d): %s #%08x, %s #%08x (%s)", x, y, paintedName,
+                                          qUnpremultiply(p), otherName, qUnpremultiply(q),
+                                          exact ? "must match exactly"
+                                                : "a blend, may differ by 2 a channel");
         }
     }
-    if (count == 0)
-        return {};
-    return QStringLiteral("%1 pixel(s) differ, the first at %2").arg(count).arg(first);
+    return count == 0 ? QString()
+                      : QStringLiteral("%1 pixel(s) differ, the first at %2").arg(count).arg(first);
 }
 
 } // namespace PictureMatch
