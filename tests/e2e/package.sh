@@ -49,12 +49,13 @@ for library in $linked; do
     [ -n "$owner" ] || fail "no installed package holds $library"
     names "$owner" || fail "Depends lacks $owner, which holds $library: $depends"
 done
-# What no link shows: Qt's platform plugins, OpenCC's dictionaries, the font.
-for package in qt6-qpa-plugins libopencc-data fonts-wqy-zenhei; do
+# What no link shows: Qt's platform plugins, OpenCC's dictionaries, the font,
+# Qt's translations.
+for package in qt6-qpa-plugins libopencc-data fonts-wqy-zenhei qt6-translations-l10n; do
     names "$package" || fail "Depends lacks $package"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for package in xdg-utils qt6-translations-l10n; do
+for package in xdg-utils qt6-wayland fcitx5-frontend-qt6; do
     [[ ", $recommends," == *", $package,"* ]] || fail "Recommends lacks $package"
 done
 
