@@ -7,7 +7,7 @@
 source "$(dirname "$0")/xvfb-session.sh"
 program=$1
 clipboard_manager=$2
-close_window=$3
+x_probe=$3
 
 first_pair='导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。'
 printf "$first_pair" >"$work_dir/expected"
@@ -30,7 +30,7 @@ copy_first_pair() {
 close_program() {
     local pid=${pids[-1]} start status=0
     start=$(date +%s%N)
-    "$close_window" "$window"
+    "$x_probe" close "$window"
     wait "$pid" || status=$?
     exit_ms=$((($(date +%s%N) - start) / 1000000))
     [ "$status" = 0 ] || fail "$1: exit status $status: $(cat "$work_dir/program.log")"
@@ -40,14 +40,7 @@ start_xvfb
 # A desktop session has a session bus. Without one, Qt's D-Bus thread gives up
 # in a way that leaves blocks behind at exit, which the sanitizer builds,
 # checking leaks when the program ends, would report.
-dbus-daemon --session --nofork --print-address=3 3>"$work_dir/bus" 2>"$work_dir/bus.log" &
-pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$work_dir/bus" ] && break
-    sleep 0.05
-done
-[ -s "$work_dir/bus" ] || fail "no session bus: $(cat "$work_dir/bus.log")"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work_dir/bus")
+start_session_bus
 
 # Without a manager the clipboard goes with the program, at once.
 copy_first_pair "without a manager"
@@ -58,11 +51,7 @@ without_ms=$exit_ms
 
 "$clipboard_manager" "$work_dir/kept" >"$work_dir/manager.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-    grep -q '^ready$' "$work_dir/manager.log" && break
-    sleep 0.05
-done
-grep -q '^ready$' "$work_dir/manager.log" ||
+wait_until grep -q '^ready$' "$work_dir/manager.log" ||
     fail "the clipboard manager did not start: $(cat "$work_dir/manager.log")"
 
 copy_first_pair "with a manager"

@@ -35,10 +35,8 @@ expect '导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。
 for control in Label6 Label7 Label8 Label8; do click_on $control; done
 printf '%s\n' "$site_base/fenzu/" "$site_base/Article/fantizi/" "$site_base/gexing/haoting/" \
     "$site_base/gexing/haoting/" >"$work_dir/expected-links"
-for _ in $(seq 100); do
-    [ "$(wc -l <"$work_dir/opened" 2>/dev/null || echo 0)" -ge 4 ] && break
-    sleep 0.05
-done
+opened_four() { [ "$(wc -l <"$work_dir/opened" 2>/dev/null || echo 0)" -ge 4 ]; }
+wait_until opened_four || true
 sleep 0.3
 diff "$work_dir/expected-links" "$work_dir/opened" || fail "the links opened other addresses"
 expect '导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。' "P1 after the links"

@@ -58,14 +58,7 @@ cat >"$work_dir/bus.conf" <<BUS
   </policy>
 </busconfig>
 BUS
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work_dir/bus"
-dbus-daemon --config-file="$work_dir/bus.conf" --nofork >"$work_dir/dbus.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    [ -S "$work_dir/bus" ] && break
-    sleep 0.05
-done
-[ -S "$work_dir/bus" ] || fail "no session bus: $(cat "$work_dir/dbus.log")"
+start_session_bus "$work_dir/bus.conf"
 
 # No panel, clipboard history or desktop notifications: only the engine.
 fcitx5 -r --disable=classicui,kimpanel,clipboard,notificationitem,notifications,wayland,waylandim \
@@ -112,19 +105,11 @@ xdotool key ctrl+End
 # fcitx5-remote gives 0 until the box's input context has the focus, then 1
 # for English and 2 for pinyin.
 im_state() { timeout 5 fcitx5-remote 2>/dev/null || echo 0; }
+im_state_is() { state=$(im_state) && [ "$state" "$1" "$2" ]; }
 state=0
-for _ in $(seq 100); do
-    state=$(im_state)
-    [ "$state" != 0 ] && break
-    sleep 0.05
-done
+wait_until im_state_is != 0 || true
 [ "$state" = 1 ] && xdotool key ctrl+space
-for _ in $(seq 100); do
-    state=$(im_state)
-    [ "$state" = 2 ] && break
-    sleep 0.05
-done
-[ "$state" = 2 ] ||
+wait_until im_state_is = 2 ||
     fail "pinyin is not on for the box (state $state): $(cat "$work_dir/fcitx5.log")"
 
 xdotool type --delay 50 nihao

@@ -4,7 +4,7 @@
 # cursors over the hot-spots.
 source "$(dirname "$0")/xvfb-session.sh"
 program=$1
-cursor_probe=$2
+x_probe=$2
 
 start_xvfb
 start_program "$program"
@@ -32,7 +32,7 @@ functions=$((fields[1]))
 cursor_at() {
     xdotool mousemove --window "$window" "$1" "$2"
     sleep 0.2
-    "$cursor_probe"
+    "$x_probe" cursor
 }
 for control in Label1 Label6 Label7 Label8; do
     shape=$(cursor_at $(centre $control))

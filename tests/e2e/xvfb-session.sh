@@ -23,17 +23,34 @@ fail() {
     exit 1
 }
 
+# wait_until COMMAND...: runs it every 50 ms until it succeeds, for 5 s at most.
+wait_until() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# start_session_bus [CONFIG]: a private session bus, with the system's session
+# configuration unless given one, its address exported.
+start_session_bus() {
+    local config=(--session)
+    [ $# -gt 0 ] && config=(--config-file="$1")
+    dbus-daemon "${config[@]}" --nofork --address="unix:path=$work_dir/bus" \
+        >"$work_dir/dbus.log" 2>&1 &
+    pids+=($!)
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$work_dir/bus"
+    wait_until test -S "$work_dir/bus" || fail "no session bus: $(cat "$work_dir/dbus.log")"
+}
+
 # start_xvfb [WIDTHxHEIGHT]: the screen is 800x600 unless given.
 start_xvfb() {
     exec 3> >(cat >"$work_dir/display")
     Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${1:-800x600}x24" 2>"$work_dir/xvfb.log" &
     pids+=($!)
     exec 3>&-
-    for _ in $(seq 100); do
-        [ -s "$work_dir/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$work_dir/display" ] || fail "Xvfb did not start"
+    wait_until test -s "$work_dir/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work_dir/display")"
     export XDG_RUNTIME_DIR="$work_dir/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
