@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The real window: title, client area, size hints, window-manager hints and the
-# cursors over the hot-spots.
+# The real window: title, client area, size and window-manager hints, the
+# cursors over the hot-spots, the links handed to xdg-open, and a close
+# request from the window manager ending the program normally (which is when
+# Qt hands a copied text to a clipboard manager, and when the sanitizer
+# builds check for leaks).
 source "$(dirname "$0")/xvfb-session.sh"
 program=$1
 x_probe=$2
+site_base=$3
+
+mkdir "$work_dir/bin"
+cat >"$work_dir/bin/xdg-open" <<STANDIN
+#!/bin/sh
+printf '%s\n' "\$*" >>"$work_dir/opened"
+STANDIN
+chmod +x "$work_dir/bin/xdg-open"
+export PATH="$work_dir/bin:$PATH"
+unset BROWSER DEFAULT_BROWSER
 
 start_xvfb
+# As on a desktop: without a session bus Qt's D-Bus thread leaves blocks behind at exit.
+start_session_bus
 start_program "$program"
 
 title=$(xprop -id "$window" _NET_WM_NAME | sed 's/.*= "\(.*\)"/\1/')
@@ -43,4 +58,17 @@ for control in Label2 Label3 Label4 Text1; do
     [ "$shape" != "32x32 6,0 2" ] || fail "hand cursor over $control"
 done
 
+# Each link opens exactly its address, once per click.
+for control in Label6 Label7 Label8 Label8; do click_on $control; done
+printf '%s\n' "$site_base/fenzu/" "$site_base/Article/fantizi/" "$site_base/gexing/haoting/" \
+    "$site_base/gexing/haoting/" >"$work_dir/expected-links"
+opened_four() { [ "$(wc -l <"$work_dir/opened" 2>/dev/null || echo 0)" -ge 4 ]; }
+wait_until opened_four || true
+sleep 0.3
+diff "$work_dir/expected-links" "$work_dir/opened" || fail "the links opened other addresses"
+
+pid=${pids[-1]} status=0
+"$x_probe" close "$window"
+wait "$pid" || status=$?
+[ "$status" = 0 ] || fail "closing the window: exit status $status: $(cat "$work_dir/program.log")"
 echo "PASS: window"

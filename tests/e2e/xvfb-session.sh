@@ -71,16 +71,6 @@ start_program() {
     [ -n "$window" ] || fail "no window titled Velmora2011.1: $(cat "$work_dir/program.log")"
 }
 
-click() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.15
-}
-
-# Writes a PNG of a window-relative rectangle: snapshot FILE X Y W H.
-snapshot() {
-    import -silent -window "$window" -crop "$4x$5+$2+$3" +repage "$1"
-}
-
 # centre NAME: the middle of a control, relative to the window.
 centre() {
     local x y w h
@@ -91,5 +81,6 @@ centre() {
 # click_on NAME: clicks the middle of a control.
 click_on() {
     # shellcheck disable=SC2046 # two numbers
-    click $(centre "$1")
+    xdotool mousemove --window "$window" $(centre "$1") click 1
+    sleep 0.15
 }
