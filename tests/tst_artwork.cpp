@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The window's artwork against the design: the background picture at the
-// device pixel ratios of common screens, the hot-spots over its buttons and
-// the hand cursor.
+// device pixel ratios of common screens, and the hand cursor.
 #include "PictureMatch.h"
 
 #include "assets/generator/Background.h"
 #include "layout/HandCursorBitmap.h"
-#include "layout/WindowLayout.h"
 #include "window/Artwork.h"
 
 #include <QPainter>
@@ -21,17 +19,16 @@ struct Button
     const char *hotSpot;
     QRect rect; // outline included, in 1x picture pixels
     bool command;
-    int tolerance; // of the hot-spot: -1 inside, 1 at left and top, 4 all round
 };
 
 const Button buttons[]{
-    {"Label1", QRect(QPoint(26, 275), QPoint(167, 315)), true, -1},
-    {"Label2", QRect(QPoint(197, 275), QPoint(283, 315)), true, 1},
-    {"Label3", QRect(QPoint(312, 275), QPoint(398, 315)), true, 1},
-    {"Label4", QRect(QPoint(426, 275), QPoint(512, 315)), true, 1},
-    {"Label6", QRect(QPoint(26, 334), QPoint(167, 373)), false, 4},
-    {"Label7", QRect(QPoint(197, 334), QPoint(338, 373)), false, 4},
-    {"Label8", QRect(QPoint(371, 334), QPoint(512, 373)), false, 4},
+    {"Label1", QRect(QPoint(26, 275), QPoint(167, 315)), true},
+    {"Label2", QRect(QPoint(197, 275), QPoint(283, 315)), true},
+    {"Label3", QRect(QPoint(312, 275), QPoint(398, 315)), true},
+    {"Label4", QRect(QPoint(426, 275), QPoint(512, 315)), true},
+    {"Label6", QRect(QPoint(26, 334), QPoint(167, 373)), false},
+    {"Label7", QRect(QPoint(197, 334), QPoint(338, 373)), false},
+    {"Label8", QRect(QPoint(371, 334), QPoint(512, 373)), false},
 };
 const QRect frame(QPoint(26, 55), QPoint(513, 221));
 const QRect textLines[]{QRect(QPoint(26, 20), QPoint(512, 32)),
@@ -190,38 +187,6 @@ private slots:
             QVERIFY2(fault.isEmpty(),
                      qPrintable(QLatin1String(buttons[i].hotSpot) + QLatin1String(": ") + fault));
         }
-    }
-
-    void registration_data()
-    {
-        QTest::addColumn<QRect>("painted");
-        QTest::addColumn<int>("tolerance");
-        for (const Button &b : buttons)
-            QTest::newRow(b.hotSpot) << b.rect << b.tolerance;
-        for (const char *name : {"Text1", "Label5", "Text2"}) // inside the frame's inner edge
-            QTest::newRow(name) << frame.adjusted(3, 3, -3, -3) << -1;
-    }
-    void registration()
-    {
-        QFETCH(QRect, painted);
-        QFETCH(int, tolerance);
-        const char *name = QTest::currentDataTag();
-        QRect control;
-        for (const auto &spot : WindowLayout::hotSpots)
-            control = qstrcmp(spot.objectName, name) ? control : spot.rect;
-        for (const auto &c :
-             {WindowLayout::signatureBox, WindowLayout::statusLine, WindowLayout::symbolStrip})
-            control = qstrcmp(c.objectName, name) ? control : c.rect;
-        const QPoint near = control.topLeft() - painted.topLeft();
-        const QPoint far = control.bottomRight() - painted.bottomRight();
-        const auto within = [tolerance](QPoint d) {
-            return std::abs(d.x()) <= tolerance && std::abs(d.y()) <= tolerance;
-        };
-        QVERIFY2(
-            tolerance < 0 ? painted.contains(control)
-                          : within(near) && (tolerance < 4 || within(far)),
-            qPrintable(
-                QStringLiteral("at %1, the button %2").arg(corners(control), corners(painted))));
     }
 
     void handCursor()

@@ -110,12 +110,9 @@ private slots:
 
     void icoEntries_data()
     {
-        QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("index");
-        for (const char *source : {"committed", "painted"})
-            for (int i = 0; i < 7; ++i)
-                QTest::addRow("%s %d px %d bits", source, icoImages[i][0], icoImages[i][1])
-                    << QString::fromLatin1(source) << i;
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("%d px %d bits", icoImages[i][0], icoImages[i][1]) << i;
     }
     // Each entry's directory row and header (its height counts the pixel rows
     // and the mask rows), and its pixels against the PNG of its size beside
@@ -123,11 +120,9 @@ private slots:
     // least half opaque, opaque.
     void icoEntries()
     {
-        QFETCH(QString, folder);
         QFETCH(int, index);
         const auto [size, bits, bytes] = icoImages[index];
-        folder = folder == QLatin1String("painted") ? painted.path() : committedFolder;
-        const QString icoPath = folder + QStringLiteral("/icons/velmora.ico");
+        const QString icoPath = committedFolder + QStringLiteral("/icons/velmora.ico");
         const QByteArray ico = contents(icoPath);
         const auto number = [&ico](qsizetype at, int width) { // little-endian, 0 past the end
             quint32 value = 0;
@@ -148,7 +143,7 @@ private slots:
 
         QImageReader reader(icoPath);
         QVERIFY(reader.jumpToImage(index));
-        QImage png = QImage(folder + QStringLiteral("/icons/velmora-%1.png").arg(size))
+        QImage png = QImage(committedFolder + QStringLiteral("/icons/velmora-%1.png").arg(size))
                          .convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; bits == 8 && y < png.height(); ++y)
             for (int x = 0; x < png.width(); ++x)

@@ -164,27 +164,6 @@ private slots:
         QCOMPARE(shown, texts);
     }
 
-    void accessibleNames_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QAccessible::Role>("role");
-        QTest::addRow("Text1") << u"Text1"_s << u"签名框"_s << QAccessible::EditableText;
-        QTest::addRow("Text2") << u"Text2"_s << u"常用符号"_s << QAccessible::EditableText;
-        QTest::addRow("Label5") << u"Label5"_s << u"状态"_s << QAccessible::StaticText;
-    }
-    void accessibleNames()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QFETCH(QAccessible::Role, role);
-        SignatureWindow window(fakeAdapters(fakes));
-        QAccessibleInterface *accessible =
-            QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(control));
-        QCOMPARE(accessible->text(QAccessible::Name), name);
-        QCOMPARE(accessible->role(), role);
-    }
-
     // Each message is the status line's description, and screen readers hear
     // of it, the same message twice included; the name stays.
     void statusMessages_data()

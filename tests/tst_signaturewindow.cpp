@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -66,40 +67,48 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), control(QStringLiteral("Text2")));
     }
 
-    // Each hot-spot: a focusless button named by its painted caption, the
+    // Each control where the design puts it, named for screen readers; the
+    // hot-spots focusless buttons named by their painted captions, with the
     // hand over Label1 and the links only.
-    void hotSpots_data()
+    void controls_data()
     {
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("rect");
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<bool>("hand");
-        QTest::addRow("Label1") << "Label1" << QRect(27, 278, 139, 33) << u"获取情侣签名"_s << true;
-        QTest::addRow("Label2") << "Label2" << QRect(197, 275, 88, 40) << u"转繁体"_s << false;
-        QTest::addRow("Label3") << "Label3" << QRect(313, 275, 87, 41) << u"加空格"_s << false;
-        QTest::addRow("Label4") << "Label4" << QRect(426, 276, 87, 41) << u"复制"_s << false;
-        QTest::addRow("Label6") << "Label6" << QRect(22, 332, 147, 43) << u"QQ个性分组图案"_s
+        const auto button = QAccessible::Button;
+        QTest::addRow("Text1") << QRect(36, 68, 468, 103) << u"签名框"_s
+                               << QAccessible::EditableText << false;
+        QTest::addRow("Text2") << QRect(37, 203, 467, 13) << u"常用符号"_s
+                               << QAccessible::EditableText << false;
+        QTest::addRow("Label5") << QRect(38, 176, 142, 22) << u"状态"_s << QAccessible::StaticText
+                                << false;
+        QTest::addRow("Label1") << QRect(27, 278, 139, 33) << u"获取情侣签名"_s << button << true;
+        QTest::addRow("Label2") << QRect(197, 275, 88, 40) << u"转繁体"_s << button << false;
+        QTest::addRow("Label3") << QRect(313, 275, 87, 41) << u"加空格"_s << button << false;
+        QTest::addRow("Label4") << QRect(426, 276, 87, 41) << u"复制"_s << button << false;
+        QTest::addRow("Label6") << QRect(22, 332, 147, 43) << u"QQ个性分组图案"_s << button << true;
+        QTest::addRow("Label7") << QRect(196, 333, 142, 41) << u"QQ个性签名大全"_s << button
                                 << true;
-        QTest::addRow("Label7") << "Label7" << QRect(196, 333, 142, 41) << u"QQ个性签名大全"_s
-                                << true;
-        QTest::addRow("Label8") << "Label8" << QRect(371, 336, 142, 40) << u"好听的网名大全"_s
+        QTest::addRow("Label8") << QRect(371, 336, 142, 40) << u"好听的网名大全"_s << button
                                 << true;
     }
-    void hotSpots()
+    void controls()
     {
-        QFETCH(QString, name);
         QFETCH(QRect, rect);
-        QFETCH(QString, caption);
+        QFETCH(QString, name);
+        QFETCH(QAccessible::Role, role);
         QFETCH(bool, hand);
-        auto *button = control<QAbstractButton>(name);
-        QVERIFY(button);
-        QCOMPARE(button->geometry(), rect);
-        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
-        QVERIFY(button->text().isEmpty());
-        QCOMPARE(button->cursor().shape(), hand ? Qt::BitmapCursor : Qt::ArrowCursor);
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
-        QCOMPARE(accessible->text(QAccessible::Name), caption);
-        QCOMPARE(accessible->role(), QAccessible::Button);
+        QWidget *widget = control(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), rect);
+        QCOMPARE(widget->cursor().shape() == Qt::BitmapCursor, hand);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->role(), role);
+        QCOMPARE(widget->focusPolicy() != Qt::NoFocus, role == QAccessible::EditableText);
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            QVERIFY(button->text().isEmpty());
     }
 
     void textControls()
@@ -264,15 +273,25 @@ private slots:
         QCOMPARE(window->boxText(), text);
     }
 
+    // Typed text and text an input method commits stay until the next
+    // position replaces them; neither touches the status line.
     void typedTextIsReplacedByNextPosition()
     {
         clickAt(label1Centre);
+        window->setStatusLine(u"before"_s);
         auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
         text1->setFocus();
         text1->moveCursor(QTextCursor::End);
         QTest::keyClicks(text1, QStringLiteral("xy"));
+        QVERIFY(text1->inputMethodQuery(Qt::ImEnabled).toBool());
+        QInputMethodEvent composing(u"nihao"_s, {});
+        QApplication::sendEvent(text1, &composing);
+        QInputMethodEvent commit;
+        commit.setCommitString(u"你好"_s);
+        QApplication::sendEvent(text1, &commit);
         QCOMPARE(window->pairCount(), 1);
-        QVERIFY(window->boxText().endsWith(QStringLiteral("xy")));
+        QVERIFY(window->boxText().endsWith(u"xy你好"_s));
+        QCOMPARE(statusLine(), u"before"_s);
         clickAt(label1Centre);
         QCOMPARE(window->boxText(), secondPair);
     }
