@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The program as a native Wayland client under a headless sway: its app id,
-# its size, floating as a fixed-size window does in a tiling compositor, and its
-# picture on screen.
+# its size, floating as a fixed-size window does in a tiling compositor, its
+# picture on screen, and Alt+1 then Alt+4 putting the first pair on the
+# Wayland clipboard byte for byte.
 source "$(dirname "$0")/xvfb-session.sh"
 program=$1
 app_id=$2
@@ -77,6 +78,17 @@ echo "window: $description; $colours colours on screen"
 # Tiling would stretch a fixed-size window; equal minimum and maximum sizes make sway float it.
 [ "$type" = floating_con ] || fail "the window does not float: $description"
 [ "$focused" = true ] || fail "the new window has no focus: $description"
+
+# A new virtual keyboard's first key can be lost: a harmless Shift goes first.
+wtype -k Shift_L -s 200 -M alt -k 1 -m alt -s 200 -M alt -k 4 -m alt
+printf '导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。' >"$work_dir/expected"
+for _ in $(seq 50); do
+    wl-paste -n -t 'text/plain;charset=utf-8' >"$work_dir/copied" 2>/dev/null || true
+    cmp -s "$work_dir/expected" "$work_dir/copied" && break
+    sleep 0.1
+done
+cmp "$work_dir/expected" "$work_dir/copied" ||
+    fail "Alt+1 then Alt+4 copied $(od -c "$work_dir/copied" | head -n 5)"
 
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
