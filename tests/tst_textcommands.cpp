@@ -29,14 +29,11 @@ class TestTextCommands : public QObject
     const QString converted = QStringLiteral(u"签名已转为繁体字");
 
 private slots:
+    // Golden cases; the fuzzer holds the spacing to ICU's clusters on any text.
     void spacesTheBox_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("a b c") << QStringLiteral("abc") << QStringLiteral("a b c");
-        QTest::addRow("blanks inside and at the ends")
-            << QStringLiteral("  a b  c     d   ") << QStringLiteral("a b c d");
-        QTest::addRow("one character") << QStringLiteral(u"爱") << QStringLiteral(u"爱");
         QTest::addRow("only blanks") << QStringLiteral("    ") << QString();
         QTest::addRow("ends in CR LF") << QStringLiteral("ab\r\n") << QStringLiteral("a b \r \n");
         QTest::addRow("P26")
