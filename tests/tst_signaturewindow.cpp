@@ -181,27 +181,6 @@ private slots:
         QCOMPARE(window->pairCount(), digit == 1 ? 1 : 0);
     }
 
-    void clickAtPoint_data()
-    {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<int>("pairCount");
-        QTest::addRow("Label1 top-left pixel") << QPoint(27, 278) << 1;
-        QTest::addRow("Label1 bottom-right pixel") << QPoint(165, 310) << 1;
-        QTest::addRow("painted button row 275") << QPoint(96, 275) << 0;
-        QTest::addRow("painted button row 315") << QPoint(96, 315) << 0;
-        QTest::addRow("painted button column 26") << QPoint(26, 294) << 0;
-    }
-    void clickAtPoint()
-    {
-        QFETCH(QPoint, point);
-        QFETCH(int, pairCount);
-        window->setStatusLine(QStringLiteral("before"));
-        clickAt(point);
-        QCOMPARE(window->pairCount(), pairCount);
-        QCOMPARE(window->boxText(), pairCount ? firstPair : initialBoxText);
-        QCOMPARE(statusLine(), pairCount ? QString() : QStringLiteral("before"));
-    }
-
     // Each tool button runs its command on the whole box, even with part of it
     // selected, and the walk goes on afterwards.
     void tools_data()
