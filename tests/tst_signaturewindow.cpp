@@ -141,83 +141,73 @@ private slots:
         QCOMPARE(text2->selectedText(), strip);
     }
 
-    // Alt and a digit run a command from either text control, as its click
-    // does: same status line, focus left where it was, no digit typed. The
-    // links leave the status line and the box alone.
-    void shortcuts_data()
+    // Every command, clicked or by Alt and its digit from either text
+    // control, on the first pair with part of it selected: it takes the whole
+    // box, the status line tells the outcome, focus stays where it was and no
+    // digit is typed; the links only open their page; the walk goes on.
+    void commands_data()
     {
-        QTest::addColumn<int>("digit");
-        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("hotSpot");
+        QTest::addColumn<int>("digit"); // 0: clicked
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<QString>("box"); // empty: converted or spaced
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("opened");
-        QTest::addRow("Alt+1 in the box") << 1 << "Text1" << QString() << QString();
-        QTest::addRow("Alt+2 in the strip") << 2 << "Text2" << u"签名已转为繁体字"_s << QString();
-        QTest::addRow("Alt+3 in the box") << 3 << "Text1" << u"加空格成功"_s << QString();
-        QTest::addRow("Alt+4 in the strip") << 4 << "Text2" << u"你已成功复制签名"_s << QString();
-        QTest::addRow("Alt+5 in the box") << 5 << "Text1" << u"before"_s << u"/fenzu/"_s;
-        QTest::addRow("Alt+6 in the strip")
-            << 6 << "Text2" << u"before"_s << u"/Article/fantizi/"_s;
-        QTest::addRow("Alt+7 in the box") << 7 << "Text1" << u"before"_s << u"/gexing/haoting/"_s;
+        const QString converted = u"签名已转为繁体字"_s, spaced = u"加空格成功"_s,
+                      copied = u"你已成功复制签名"_s, before = u"before"_s;
+        QTest::addRow("Label1") << "Label1" << 0 << false << secondPair << QString() << QString();
+        QTest::addRow("Alt+1") << "Label1" << 1 << false << secondPair << QString() << QString();
+        QTest::addRow("Label2") << "Label2" << 0 << false << QString() << converted << QString();
+        QTest::addRow("Alt+2") << "Label2" << 2 << false << QString() << converted << QString();
+        QTest::addRow("Label3") << "Label3" << 0 << false << QString() << spaced << QString();
+        QTest::addRow("Alt+3") << "Label3" << 3 << false << QString() << spaced << QString();
+        QTest::addRow("Label4") << "Label4" << 0 << false << firstPair << copied << QString();
+        QTest::addRow("Alt+4") << "Label4" << 4 << false << firstPair << copied << QString();
+        QTest::addRow("Label4 refused")
+            << "Label4" << 0 << true << firstPair << u"复制失败，请重试"_s << QString();
+        QTest::addRow("Label6") << "Label6" << 0 << false << firstPair << before << u"/fenzu/"_s;
+        QTest::addRow("Alt+5") << "Label6" << 5 << false << firstPair << before << u"/fenzu/"_s;
+        QTest::addRow("Alt+6") << "Label7" << 6 << false << firstPair << before
+                               << u"/Article/fantizi/"_s;
+        QTest::addRow("Alt+7") << "Label8" << 7 << false << firstPair << before
+                               << u"/gexing/haoting/"_s;
     }
-    void shortcuts()
+    void commands()
     {
+        QFETCH(QString, hotSpot);
         QFETCH(int, digit);
-        QFETCH(QString, focus);
+        QFETCH(bool, refuse);
+        QFETCH(QString, box);
         QFETCH(QString, status);
         QFETCH(QString, opened);
-        window->setStatusLine(u"before"_s);
-        QWidget *focused = control(focus);
-        focused->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), focused);
-        QTest::keyClick(focused, Qt::Key(Qt::Key_0 + digit), Qt::AltModifier);
-        QTRY_COMPARE(fakes.urlOpener->opened.size(), opened.isEmpty() ? 0 : 1);
-        if (!opened.isEmpty())
-            QCOMPARE(fakes.urlOpener->opened.first().path(), opened);
-        QTRY_COMPARE(statusLine(), status);
-        QCOMPARE(QApplication::focusWidget(), focused);
-        QVERIFY(!window->boxText().contains(QChar(u'0' + digit)));
-        if (!opened.isEmpty())
-            QCOMPARE(window->boxText(), initialBoxText);
-        QCOMPARE(window->pairCount(), digit == 1 ? 1 : 0);
-    }
-
-    // Each tool button runs its command on the whole box, even with part of it
-    // selected, and the walk goes on afterwards.
-    void tools_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("refuse");
-        QTest::addColumn<bool>("boxChanges");
-        QTest::addColumn<QString>("status");
-        QTest::addRow("Label2 converts")
-            << "Label2" << false << true << QStringLiteral(u"签名已转为繁体字");
-        QTest::addRow("Label3 spaces")
-            << "Label3" << false << true << QStringLiteral(u"加空格成功");
-        QTest::addRow("Label4 copies")
-            << "Label4" << false << false << QStringLiteral(u"你已成功复制签名");
-        QTest::addRow("Label4 refused")
-            << "Label4" << true << false << QStringLiteral(u"复制失败，请重试");
-    }
-    void tools()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, refuse);
-        QFETCH(bool, boxChanges);
-        QFETCH(QString, status);
         clickAt(label1Centre);
+        window->setStatusLine(u"before"_s);
         fakes.clipboard->refuse = refuse;
-        auto *text1 = control<QPlainTextEdit>(QStringLiteral("Text1"));
+        auto *text1 = control<QPlainTextEdit>(u"Text1"_s);
         QTextCursor cursor = text1->textCursor();
         cursor.setPosition(2);
         cursor.setPosition(5, QTextCursor::KeepAnchor);
         text1->setTextCursor(cursor);
-        clickAt(control(name)->geometry().center());
-        QCOMPARE(window->boxText() != firstPair, boxChanges);
-        QCOMPARE(fakes.clipboard->text,
-                 name == QStringLiteral("Label4") && !refuse ? firstPair : QString());
-        QCOMPARE(statusLine(), status);
+        QWidget *focused = digit % 2 ? text1 : control(u"Text2"_s);
+        focused->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), focused);
+        if (digit)
+            QTest::keyClick(focused, Qt::Key(Qt::Key_0 + digit), Qt::AltModifier);
+        else
+            clickAt(control(hotSpot)->geometry().center());
+        QTRY_COMPARE(statusLine(), status);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QTRY_COMPARE(fakes.urlOpener->opened.size(), opened.isEmpty() ? 0 : 1);
+        if (!opened.isEmpty())
+            QCOMPARE(fakes.urlOpener->opened.first().path(), opened);
+        if (box.isEmpty())
+            QVERIFY(window->boxText() != firstPair &&
+                    !window->boxText().contains(QChar(u'0' + digit)));
+        else
+            QCOMPARE(window->boxText(), box);
+        QCOMPARE(fakes.clipboard->text, hotSpot == u"Label4" && !refuse ? firstPair : QString());
         clickAt(label1Centre);
-        QCOMPARE(window->boxText(), secondPair);
+        QCOMPARE(window->pairCount(), hotSpot == u"Label1" ? 3 : 2);
         QVERIFY(statusLine().isEmpty());
     }
 

@@ -135,15 +135,26 @@ private slots:
         QCOMPARE(surface.status, converted);
     }
 
-    void copiesTheExactText_data()
+    // The exact text replaces whatever the system clipboard held (an image
+    // here); a clipboard that cannot be emptied or cannot take the text is
+    // reported and leaves the system clipboard alone.
+    void copies_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::addRow("blanks, breaks, U+0000") << QStringLiteral(u"a  \r\nb\r \n\u00A0\u0000  ");
-        QTest::addRow("empty box") << QString();
+        QTest::addColumn<int>("refusal"); // 0 none, 1 cannot empty, 2 cannot take the text
+        QTest::addColumn<QString>("status");
+        QTest::addRow("blanks, breaks, U+0000")
+            << QStringLiteral(u"a  \r\nb\r \n\u00A0\u0000  ") << 0 << copied;
+        QTest::addRow("empty box") << QString() << 0 << copied;
+        const QString failed = QStringLiteral(u"复制失败，请重试");
+        QTest::addRow("cannot empty") << QStringLiteral(u"签名") << 1 << failed;
+        QTest::addRow("cannot take the text") << QStringLiteral(u"签名") << 2 << failed;
     }
-    void copiesTheExactText()
+    void copies()
     {
         QFETCH(QString, box);
+        QFETCH(int, refusal);
+        QFETCH(QString, status);
         QClipboard *system = QGuiApplication::clipboard();
         QImage image(4, 4, QImage::Format_RGB32);
         image.fill(Qt::red);
@@ -151,33 +162,18 @@ private slots:
         QVERIFY(system->mimeData()->hasImage());
         FakeSurface surface;
         surface.box = box;
-        QtClipboard clipboard;
-        copySignature(surface, clipboard);
-        QCOMPARE(surface.status, copied);
-        QCOMPARE(system->text(), box);
-        QVERIFY(!system->mimeData()->hasImage());
+        surface.status = QStringLiteral("before");
+        QtClipboard real;
+        MemoryClipboard refusing;
+        refusing.refuse = refusal == 1;
+        refusing.refuseText = refusal == 2;
+        copySignature(surface, refusal ? static_cast<Clipboard &>(refusing) : real);
+        QCOMPARE(surface.status, status);
+        QCOMPARE(surface.box, box);
         QCOMPARE(surface.boxWrites, 0);
-    }
-
-    void refusedClipboardReportsFailure_data()
-    {
-        QTest::addColumn<bool>("refuseAll");
-        QTest::addRow("cannot empty") << true;
-        QTest::addRow("cannot take the text") << false;
-    }
-    void refusedClipboardReportsFailure()
-    {
-        QFETCH(bool, refuseAll);
-        FakeSurface surface;
-        surface.box = QStringLiteral(u"签名");
-        surface.status = copied;
-        MemoryClipboard clipboard;
-        clipboard.refuse = refuseAll;
-        clipboard.refuseText = !refuseAll;
-        copySignature(surface, clipboard);
-        QCOMPARE(surface.status, QStringLiteral(u"复制失败，请重试"));
-        QCOMPARE(surface.box, QStringLiteral(u"签名"));
-        QVERIFY(clipboard.text.isEmpty());
+        QCOMPARE(system->mimeData()->hasImage(), refusal != 0);
+        QCOMPARE(system->text(), refusal ? QString() : box);
+        QVERIFY(refusing.text.isEmpty());
     }
 };
 
