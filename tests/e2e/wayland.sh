@@ -26,14 +26,12 @@ env -u DISPLAY -u WAYLAND_DISPLAY HOME="$runtime" XDG_RUNTIME_DIR="$runtime" \
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     "${as_compositor_user[@]}" sway -c "$work_dir/sway.config" >"$work_dir/sway.log" 2>&1 &
 pids+=($!)
-socket="" ipc=""
-for _ in $(seq 200); do
+sway_up() {
     socket=$(find "$runtime" -maxdepth 1 -type s -name 'wayland-*' | head -n1)
     ipc=$(find "$runtime" -maxdepth 1 -type s -name 'sway-ipc.*' | head -n1)
-    [ -n "$socket" ] && [ -n "$ipc" ] && break
-    sleep 0.05
-done
-[ -n "$socket" ] && [ -n "$ipc" ] || fail "sway did not start: $(cat "$work_dir/sway.log")"
+    [ -n "$socket" ] && [ -n "$ipc" ]
+}
+wait_until sway_up || fail "sway did not start: $(cat "$work_dir/sway.log")"
 
 # An absolute WAYLAND_DISPLAY names the socket itself; the program keeps a
 # runtime folder of its own.
@@ -82,12 +80,11 @@ echo "window: $description; $colours colours on screen"
 # A new virtual keyboard's first key can be lost: a harmless Shift goes first.
 wtype -k Shift_L -s 200 -M alt -k 1 -m alt -s 200 -M alt -k 4 -m alt
 printf '导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。' >"$work_dir/expected"
-for _ in $(seq 50); do
-    wl-paste -n -t 'text/plain;charset=utf-8' >"$work_dir/copied" 2>/dev/null || true
-    cmp -s "$work_dir/expected" "$work_dir/copied" && break
-    sleep 0.1
-done
-cmp "$work_dir/expected" "$work_dir/copied" ||
+pasted() {
+    wl-paste -n -t 'text/plain;charset=utf-8' >"$work_dir/copied" 2>/dev/null &&
+        cmp -s "$work_dir/expected" "$work_dir/copied"
+}
+wait_until pasted ||
     fail "Alt+1 then Alt+4 copied $(od -c "$work_dir/copied" | head -n 5)"
 
 kill "$program_pid"
