@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "app/StartupProbe.h"
-#include "layout/WindowLayout.h"
 #include "platform/FontWarmUp.h"
 #include "VelmoraConfig.h"
 #include "window/QtTranslations.h"
@@ -21,11 +20,10 @@ int main(int argc, char *argv[])
     fontWarmUp->wait();
     // Text controls lay their text out once in the application's font before
     // taking the window's; in any other face that would load faces never shown.
-    QApplication::setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Deferred));
+    QApplication::setFont(windowFont(FontFallbacks::Deferred));
     SignatureWindow window(systemAdapters());
-    QObject::connect(&window, &SignatureWindow::firstFrameShown, [] {
-        QApplication::setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Allowed));
-    });
+    QObject::connect(&window, &SignatureWindow::firstFrameShown,
+                     [] { QApplication::setFont(windowFont(FontFallbacks::Allowed)); });
     window.show();
     watchFirstPaint(&window);
     return application.exec();

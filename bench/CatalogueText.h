@@ -8,7 +8,7 @@
 inline QString catalogueText(qsizetype length)
 {
     QString text;
-    for (int position = 1; text.size() < length; position = position % 54 + 1)
+    for (int position = 1; text.size() < length; position = position % SignatureCatalogue::entryCount + 1)
         text += SignatureCatalogue::textAt(position, QString()) + QStringLiteral("\r\n");
     text.truncate(length);
     return text;

@@ -20,6 +20,10 @@ list(JOIN domain_parts "." reversed_domain)
 set(VELMORA_APP_ID "${reversed_domain}.velmora")
 set(VELMORA_SITE_BASE "http://${VELMORA_SITE_HOST}")
 
+# The release's date, for the metadata, the manual page and the changelog.
+set(VELMORA_RELEASE_DATE 2026-12-07)
+set(VELMORA_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 00:00:00 +0000")
+
 set(VELMORA_ICON_SIZES 16 24 32 48 64 128 256)
 list(LENGTH VELMORA_ICON_SIZES VELMORA_ICON_SIZE_COUNT)
 list(JOIN VELMORA_ICON_SIZES ", " VELMORA_ICON_SIZES_CSV)

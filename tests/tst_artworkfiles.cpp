@@ -57,7 +57,8 @@ private slots:
     {
         QVERIFY(painted.isValid());
         QVERIFY2(TextRenderer::loadPinnedFont(), "the pinned font is missing");
-        QVERIFY(writeArtwork(QDir(painted.path())));
+        QVERIFY(writeArtwork(QDir(painted.path()),
+                             painted.filePath(QStringLiteral("HandCursorBitmap.h"))));
     }
 
     void pictures_data()

@@ -42,11 +42,14 @@ void place(QWidget *control, const WindowLayout::ControlRow &row)
     control->setAccessibleName(QString::fromUtf16(row.accessibleName));
 }
 
-void paintWhite(QWidget *widget)
+// White grounds; the text colour too when given.
+void paintWhite(QWidget *widget, QColor text = {})
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Window, Qt::white);
+    if (text.isValid())
+        palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
 }
 
@@ -56,15 +59,14 @@ SignatureWindow::SignatureWindow(PlatformAdapters adapters, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_adapters(std::move(adapters)),
-      m_siteBase(QStringLiteral("http://") + QLatin1String(VelmoraConfig::siteHost))
+      m_adapters(std::move(adapters)), m_siteBase(QString::fromLatin1(VelmoraConfig::siteBase))
 {
     setObjectName(QString::fromLatin1(WindowLayout::windowObjectName));
     setWindowTitle(QString::fromUtf16(VelmoraConfig::windowTitle));
     setFixedSize(WindowLayout::clientSize);
     // The controls take the window's palette.
     setPalette(FixedLook::palette());
-    setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Deferred));
+    setFont(windowFont(FontFallbacks::Deferred));
     createSignatureBox();
     createSymbolStrip();
     createStatusLine();
@@ -110,10 +112,7 @@ void SignatureWindow::createStatusLine()
     m_statusLine->setTextFormat(Qt::PlainText);
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_statusLine->setAutoFillBackground(true);
-    QPalette palette = m_statusLine->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
-    m_statusLine->setPalette(palette);
+    paintWhite(m_statusLine, QColor(0x00, 0x00, 0xFF));
 }
 
 void SignatureWindow::createHotSpots()
@@ -133,11 +132,10 @@ void SignatureWindow::createHotSpots()
 
 void SignatureWindow::finishStartUp()
 {
-    setFont(songFont(WindowLayout::stripFontPixels, FontFallbacks::Allowed));
+    setFont(windowFont(FontFallbacks::Allowed));
     m_signatureBox->setFont(songFont(WindowLayout::boxFontPixels, FontFallbacks::Allowed));
-    const QIcon icon = Artwork::icon();
-    setWindowIcon(icon);
-    QGuiApplication::setWindowIcon(icon);
+    // The window, having no icon of its own, shows the application's.
+    QGuiApplication::setWindowIcon(Artwork::icon());
     emit firstFrameShown();
 }
 
@@ -187,7 +185,7 @@ void SignatureWindow::setStatusLine(const QString &text)
     // some Qt versions would not report as a change.
     const bool repeated = m_statusLine->accessibleDescription() == text;
     m_statusLine->setAccessibleDescription(text);
-    if (repeated) {
+    if (repeated && !text.isEmpty()) {
         QAccessibleEvent event(m_statusLine, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }

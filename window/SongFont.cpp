@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "window/SongFont.h"
 
+#include "layout/WindowLayout.h"
+
 #include <QGuiApplication>
+
+QFont windowFont(FontFallbacks fallbacks)
+{
+    return songFont(WindowLayout::stripFontPixels, fallbacks);
+}
 
 QFont songFont(int pixels, FontFallbacks fallbacks)
 {

@@ -11,3 +11,6 @@ enum class FontFallbacks { Deferred, Allowed };
 // The window's Song face at a pixel size: SimSun where installed, else faces
 // that render crisp at small sizes. Unsmoothed at a device pixel ratio of 1.
 QFont songFont(int pixels, FontFallbacks fallbacks);
+
+// The window's and the application's font: the symbol strip's size.
+QFont windowFont(FontFallbacks fallbacks);

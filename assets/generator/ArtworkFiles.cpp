@@ -32,7 +32,7 @@ bool writeBackgrounds(const QDir &folder)
     for (int scale : ArtworkTable::scales) {
         const QString name = scale == 1 ? QStringLiteral("background.png")
                                         : QStringLiteral("background@%1x.png").arg(scale);
-        if (!savePng(paintBackground(scale), folder.filePath(name)))
+        if (!writeBackground(scale, folder.filePath(name)))
             return false;
     }
     return true;
@@ -57,10 +57,9 @@ bool writeBackground(qreal ratio, const QString &path)
     return savePng(paintBackground(ratio), path);
 }
 
-bool writeArtwork(const QDir &folder)
+bool writeArtwork(const QDir &folder, const QString &cursorHeader)
 {
     if (!folder.exists() && !QDir().mkpath(folder.path()))
         return false;
-    return writeBackgrounds(folder) && writeIcons(folder) &&
-           writeHandCursorHeader(folder.filePath(QStringLiteral("HandCursorBitmap.h")));
+    return writeBackgrounds(folder) && writeIcons(folder) && writeHandCursorHeader(cursorHeader);
 }

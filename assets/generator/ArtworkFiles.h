@@ -3,10 +3,10 @@
 
 #include <QDir>
 
-// Writes every artwork file into the folder: the background pictures, the
-// icon images, the Windows icon file and the hand cursor's header. Needs a
-// QGuiApplication and the pinned font loaded (TextRenderer::loadPinnedFont).
-bool writeArtwork(const QDir &folder);
+// Writes the background pictures, the icon images and the Windows icon file
+// into the folder, and the hand cursor's header to its own path. Needs a
+// QGuiApplication; the pinned font is loaded on first use.
+bool writeArtwork(const QDir &folder, const QString &cursorHeader);
 
 // Writes the background picture for one device pixel ratio as a PNG file.
 bool writeBackground(qreal ratio, const QString &path);

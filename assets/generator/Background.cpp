@@ -21,12 +21,11 @@ QColor colour(Rgb rgb)
 }
 
 // Picture pixels to device pixels. Edges round to the nearest device pixel;
-// a line one picture pixel wide is the same whole number of device pixels
-// everywhere, so that no line comes out thicker than its neighbour.
+// lines are TextRenderer::linePixels wide.
 class DeviceGrid
 {
 public:
-    explicit DeviceGrid(qreal ratio) : m_ratio(ratio), m_line(qMax(1, qRound(ratio))) {}
+    explicit DeviceGrid(qreal ratio) : m_ratio(ratio), m_line(TextRenderer::linePixels(ratio)) {}
 
     int line() const { return m_line; }
     int edge(int at) const { return qRound(at * m_ratio); }

@@ -51,25 +51,16 @@ bool loadPinnedFont()
 
 TextStyle textStyle(qreal ratio)
 {
-    using ArtworkTable::textScales;
-    if (qFuzzyCompare(ratio, 1.0)) {
-        const ArtworkTable::TextScale &bitmap = textScales[0];
-        return {bitmap.glyphPixels,
-                false,
-                0,
-                1,
-                scaled(bitmap.text, 1),
-                scaled(bitmap.linkCaption, 1),
-                scaled(bitmap.commandCaption, 1)};
-    }
-    // The 2x design is drawn at twice the picture's pixels; other ratios
-    // scale it, each a whole number of device pixels.
-    const ArtworkTable::TextScale &design = textScales[1];
-    const qreal factor = ratio / 2;
+    // At 1 the bitmap design as it stands. The 2x design is drawn at twice
+    // the picture's pixels; other ratios scale it, each a whole number of
+    // device pixels.
+    const bool bitmap = qFuzzyCompare(ratio, 1.0);
+    const ArtworkTable::TextScale &design = ArtworkTable::textScales[bitmap ? 0 : 1];
+    const qreal factor = bitmap ? 1 : ratio / 2;
     return {qRound(design.glyphPixels * factor),
-            true,
+            !bitmap,
             qMax(1, qRound(factor)),
-            qMax(1, qRound(ratio)),
+            linePixels(ratio),
             scaled(design.text, factor),
             scaled(design.linkCaption, factor),
             scaled(design.commandCaption, factor)};

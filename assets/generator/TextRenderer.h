@@ -36,6 +36,13 @@ struct TextStyle
 
 TextStyle textStyle(qreal ratio);
 
+// Device pixels of a line one picture pixel wide: the same whole number
+// everywhere, so that no line comes out thicker than its neighbour.
+inline int linePixels(qreal ratio)
+{
+    return qMax(1, qRound(ratio));
+}
+
 // The text in one colour in the style, on the pitch, cropped to its ink.
 QImage render(QStringView text, const TextStyle &style, DevicePitch pitch, bool bold, QRgb colour);
 

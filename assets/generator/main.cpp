@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Paints the window's background pictures, the icon images and the hand
-// cursor's bitmap into a folder:       velmora_artwork OUTPUT_FOLDER
+// Paints the window's background pictures and the icon images into a folder
+// and writes the hand cursor's bitmap as a header:
+//                                      velmora_artwork OUTPUT_FOLDER CURSOR_HEADER
 // Paints the background picture for a device pixel ratio:
 //                                      velmora_artwork --background RATIO PNG
 // Unpacks a picture into the raw 32-bit pixels the window compiles in:
@@ -49,9 +50,10 @@ int main(int argc, char *argv[])
     const bool oneBackground = argc == 4 && qstrcmp(argv[1], "--background") == 0;
     bool validRatio = false;
     const qreal ratio = oneBackground ? QByteArray(argv[2]).toDouble(&validRatio) : 0;
-    if (argc != 2 && !(validRatio && ratio > 0)) {
+    if (argc != 3 && !(validRatio && ratio > 0)) {
         std::fprintf(stderr,
-                     "usage: %s OUTPUT_FOLDER | --background RATIO PNG | --unpack PNG RAW\n",
+                     "usage: %s OUTPUT_FOLDER CURSOR_HEADER | --background RATIO PNG"
+                     " | --unpack PNG RAW\n",
                      argv[0]);
         return 2;
     }
@@ -61,5 +63,6 @@ int main(int argc, char *argv[])
     }
     if (oneBackground)
         return writeBackground(ratio, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
-    return writeArtwork(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
+    return writeArtwork(QDir(QString::fromLocal8Bit(argv[1])), QString::fromLocal8Bit(argv[2])) ? 0
+                                                                                                : 1;
 }
