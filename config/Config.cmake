@@ -28,16 +28,27 @@ set(VELMORA_ICON_SIZES 16 24 32 48 64 128 256)
 list(LENGTH VELMORA_ICON_SIZES VELMORA_ICON_SIZE_COUNT)
 list(JOIN VELMORA_ICON_SIZES ", " VELMORA_ICON_SIZES_CSV)
 
-# OpenCC's dictionaries are opened by full path, from the data folder of the
-# OpenCC found here, never from the current directory.
-pkg_get_variable(opencc_prefix opencc prefix)
-file(TO_CMAKE_PATH "${opencc_prefix}/share/opencc" VELMORA_OPENCC_DATA_DIR)
+# OpenCC's dictionaries are opened by full path, never from the current
+# directory: on Linux from the data folder of the OpenCC found here, on
+# Windows from the folder VELMORA_OPENCC_DATA_DIR beside the program, which
+# gets the build host's own dictionaries.
+if(WIN32)
+    set(VELMORA_OPENCC_DATA_DIR opencc)
+    set(VELMORA_OPENCC_HOST_DATA_DIR /usr/share/opencc CACHE PATH
+        "The build host's OpenCC dictionaries, shipped with the Windows program")
+    set(VELMORA_DICTIONARY_SOURCE ${VELMORA_OPENCC_HOST_DATA_DIR})
+else()
+    pkg_get_variable(opencc_prefix opencc prefix)
+    file(TO_CMAKE_PATH "${opencc_prefix}/share/opencc" VELMORA_OPENCC_DATA_DIR)
+    set(VELMORA_DICTIONARY_SOURCE ${VELMORA_OPENCC_DATA_DIR})
+endif()
 if(VELMORA_OPENCC_DATA_DIR MATCHES "[\"\\\\]")
     message(FATAL_ERROR "OpenCC data folder ${VELMORA_OPENCC_DATA_DIR} cannot be written in C++ as is")
 endif()
-foreach(dictionary STPhrases.ocd2 STCharacters.ocd2)
-    if(NOT EXISTS "${VELMORA_OPENCC_DATA_DIR}/${dictionary}")
-        message(WARNING "OpenCC dictionary ${VELMORA_OPENCC_DATA_DIR}/${dictionary} not found: "
+set(VELMORA_DICTIONARIES STPhrases.ocd2 STCharacters.ocd2)
+foreach(dictionary IN LISTS VELMORA_DICTIONARIES)
+    if(NOT EXISTS "${VELMORA_DICTIONARY_SOURCE}/${dictionary}")
+        message(WARNING "OpenCC dictionary ${VELMORA_DICTIONARY_SOURCE}/${dictionary} not found: "
                         "转繁体 will report the missing dictionary until it is installed")
     endif()
 endforeach()

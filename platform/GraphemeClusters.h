@@ -34,21 +34,28 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// BMP code units whose Grapheme_Cluster_Break is Other, Control, CR or LF.
-// Two of them side by side are always two clusters, except CR LF: only
-// marks, joiners, prepended characters, jamo and flags join others. Lone
-// surrogates are left out, as a pair is one code point.
+// BMP code units that stand alone: two of them side by side are always two
+// clusters, except CR LF. Only marks, joiners, prepended characters, jamo and
+// flags join others. Lone surrogates are left out, as a pair is one code point.
 class StandaloneUnits
 {
 public:
-    // Built from ICU's character data on first use.
     static const StandaloneUnits &instance();
 
-    // Whether the unit stands alone as a cluster next to other such units.
-    bool contains(char16_t unit) const { return m_units[unit]; }
+    // Whether the unit stands alone as a cluster next to other such units;
+    // each unit is classified the first time it is asked about.
+    bool contains(char16_t unit) const
+    {
+        quint8 &known = m_units[unit];
+        if (known == unknown)
+            known = standsAlone(unit) ? standalone : joining;
+        return known == standalone;
+    }
 
 private:
-    StandaloneUnits();
+    StandaloneUnits() = default;
+    static bool standsAlone(char16_t unit);
 
-    std::array<bool, 0x10000> m_units{};
+    enum : quint8 { unknown, standalone, joining };
+    mutable std::array<quint8, 0x10000> m_units{};
 };

@@ -62,38 +62,10 @@ qsizetype GraphemeClusterWalker::next()
     return ++i;
 }
 
-QList<qsizetype> graphemeClusterEnds(QStringView text)
+bool StandaloneUnits::standsAlone(char16_t unit)
 {
-    GraphemeClusterWalker walker;
-    walker.setText(text);
-    QList<qsizetype> ends;
-    for (qsizetype end = walker.next(); end >= 0; end = walker.next())
-        ends.append(end);
-    return ends;
-}
-
-namespace {
-
-bool standsAlone(int graphemeClusterBreak)
-{
-    return graphemeClusterBreak == U_GCB_OTHER || graphemeClusterBreak == U_GCB_CONTROL ||
-           graphemeClusterBreak == U_GCB_CR || graphemeClusterBreak == U_GCB_LF;
-}
-
-} // namespace
-
-const StandaloneUnits &StandaloneUnits::instance()
-{
-    static const StandaloneUnits units;
-    return units;
-}
-
-StandaloneUnits::StandaloneUnits()
-{
-    // Asked per code point: about 0.4 ms, where ICU's property map would
-    // first be built for all of Unicode.
-    for (UChar32 unit = 0; unit <= 0xFFFF; ++unit) {
-        const int value = u_getIntPropertyValue(unit, UCHAR_GRAPHEME_CLUSTER_BREAK);
-        m_units[unit] = !U16_IS_SURROGATE(unit) && standsAlone(value);
-    }
+    if (QChar::isSurrogate(unit))
+        return false;
+    const int value = u_getIntPropertyValue(unit, UCHAR_GRAPHEME_CLUSTER_BREAK);
+    return value == U_GCB_OTHER || value == U_GCB_CONTROL || value == U_GCB_CR || value == U_GCB_LF;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/TraditionalMapper.h"
 
-#include "VelmoraConfig.h"
+#include "platform/DictionaryFolder.h"
 
 #include <QList>
 #include <QStringDecoder>
@@ -105,7 +105,7 @@ private:
 
 std::unique_ptr<TraditionalMapper> createTraditionalMapper()
 {
-    return createTraditionalMapper(QString::fromUtf8(VelmoraConfig::openccDataDir));
+    return createTraditionalMapper(dictionaryFolder());
 }
 
 std::unique_ptr<TraditionalMapper> createTraditionalMapper(const QString &dictionaryFolder)

@@ -17,7 +17,7 @@ public:
     virtual std::optional<QString> toTraditional(const QString &simplified) = 0;
 };
 
-// The mapper backed by OpenCC's s2t dictionaries in the folder OpenCC was
-// installed with, or in the given folder; loaded on first use.
+// The mapper backed by OpenCC's s2t dictionaries in the folder they are
+// installed in (see DictionaryFolder.h), or in the given folder; loaded on first use.
 std::unique_ptr<TraditionalMapper> createTraditionalMapper();
 std::unique_ptr<TraditionalMapper> createTraditionalMapper(const QString &dictionaryFolder);
