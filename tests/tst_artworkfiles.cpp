@@ -3,7 +3,7 @@
 // files: the cursor header exactly, pictures exactly where they show a
 // design colour and within a blend's rounding where they are anti-aliased.
 // The Windows icon's directory is checked against literals, and the
-// compiled-in icon must hold the committed pixels.
+// compiled-in pictures and icon must hold the committed pixels.
 #include "PictureMatch.h"
 
 #include "assets/generator/ArtworkFiles.h"
@@ -75,17 +75,15 @@ private slots:
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         const QImage committed(committedFolder + QLatin1Char('/') + name);
         QCOMPARE(committed.size(), size);
-        const QString wrong = PictureMatch::mismatch(QImage(painted.filePath(name)), committed,
-                                                     name.startsWith(QLatin1String("icons/"))
-                                                         ? iconDesignColour
-                                                         : PictureMatch::backgroundColour,
-                                                     "painted", "committed");
+        const bool icon = name.startsWith(QLatin1String("icons/"));
+        const QString wrong = PictureMatch::mismatch(
+            QImage(painted.filePath(name)), committed,
+            icon ? iconDesignColour : PictureMatch::backgroundColour, "painted", "committed");
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-        if (!name.startsWith(QLatin1String("icons/")))
-            return;
+        const QImage compiledIn =
+            icon ? Artwork::icon().pixmap(size).toImage() : Artwork::background(size.width() / 540);
         const QString shown = PictureMatch::mismatch(
-            Artwork::icon().pixmap(size).toImage(), committed, [](QRgb) { return true; },
-            "compiled-in", "committed");
+            compiledIn, committed, [](QRgb) { return true; }, "compiled-in", "committed");
         QVERIFY2(shown.isEmpty(), qPrintable(shown));
     }
 
