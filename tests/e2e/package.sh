@@ -6,7 +6,6 @@
 # under X.
 source "$(dirname "$0")/xvfb-session.sh"
 build_dir=$1
-app_id=$2
 
 prefix="$work_dir/prefix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
