@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The real window shows its background picture unscaled, pixel for pixel
-# wherever the signature box, the symbol strip and the status line do not
-# cover it, and the window face in the column right of it: at a scale of 1
-# and 2 the committed background.png and background@2x.png. (The pictures
-# painted for other ratios are checked in the process.)
+# The real window shows the committed background.png at a scale of 1 and
+# background@2x.png at 2 unscaled, pixel for pixel outside the text
+# controls, and its face in the column right of it.
 source "$(dirname "$0")/xvfb-session.sh"
 program=$1
 assets=$2

@@ -25,39 +25,8 @@ start_xvfb
 export XDG_CONFIG_HOME="$work_dir/config" XDG_DATA_HOME="$work_dir/data"
 export XDG_CACHE_HOME="$work_dir/cache"
 mkdir -p "$XDG_CONFIG_HOME/fcitx5"
-cat >"$XDG_CONFIG_HOME/fcitx5/profile" <<'PROFILE'
-[Groups/0]
-Name=Default
-Default Layout=us
-DefaultIM=pinyin
-
-[Groups/0/Items/0]
-Name=keyboard-us
-Layout=
-
-[Groups/0/Items/1]
-Name=pinyin
-Layout=
-
-[GroupOrder]
-0=Default
-PROFILE
-
-# A session bus of the test's own that starts no service by itself: an
-# fcitx5 launched on demand would race the one started here.
-cat >"$work_dir/bus.conf" <<BUS
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=$work_dir/bus</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-BUS
-start_session_bus "$work_dir/bus.conf"
+cp "$(dirname "$0")/input-method/profile" "$XDG_CONFIG_HOME/fcitx5/profile"
+start_session_bus "$(dirname "$0")/input-method/bus.conf"
 
 # No panel, clipboard history or desktop notifications: only the engine.
 fcitx5 -r --disable=classicui,kimpanel,clipboard,notificationitem,notifications,wayland,waylandim \
@@ -89,7 +58,6 @@ wait_until im_state_is = 2 ||
 xdotool type --delay 50 nihao
 sleep 0.2
 xdotool key space
-sleep 0.3
 # The prompt's empty second line now holds 你好, read back with CR LF; input
 # method events arrive late, so Alt+4 copies the box until it does.
 expect_copied $'签名将显示在这里，请点击获取签名\r\n你好' "after typing nihao and a space" xdotool key alt+4

@@ -1,13 +1,11 @@
 # SPDX-License-Identifier: MIT
-# Sourced by the end-to-end tests: a private Xvfb on a free display, the
-# program under test, cleanup of both by process id on any exit, and the
-# helpers and facts the tests share.
+# Sourced by the end-to-end tests: a private Xvfb, the program under test,
+# cleanup by process id on any exit, and what the tests share.
 set -euo pipefail
 
-# The controls' rectangles, "x y width height" under their object names,
-# for the tests that click or look at controls.
-if [ -n "${VELMORA_E2E_LAYOUT:-}" ]; then
-    source "$VELMORA_E2E_LAYOUT"
+# The controls' rectangles, "x y width height" under their object names.
+if [ -n "${VELMORA_LAYOUT_DUMP:-}" ]; then
+    source <("$VELMORA_LAYOUT_DUMP")
 fi
 
 title=Velmora2011.1
@@ -38,8 +36,7 @@ wait_until() {
     return 1
 }
 
-# start_session_bus [CONFIG]: a private session bus, with the system's session
-# configuration unless given one, its address exported.
+# start_session_bus [CONFIG]: a private session bus, by default configured as the system's.
 start_session_bus() {
     local config=(--session)
     [ $# -gt 0 ] && config=(--config-file="$1")
@@ -75,14 +72,14 @@ start_program() {
     wait_until window_shown || fail "no window titled $title: $(cat "$work_dir/program.log")"
 }
 
-# stop_program: ends the program started last, as it stands.
+# stop_program: kills the program started last.
 stop_program() {
     kill "${pids[-1]}" 2>/dev/null || true
     wait "${pids[-1]}" 2>/dev/null || true
 }
 
-# close_program X-PROBE: asks the window to close as a window manager's close
-# button does; the program must end with status 0. Prints how long it took.
+# close_program X-PROBE: a window manager's close request must end the
+# program with status 0; prints how long that took.
 close_program() {
     local pid=${pids[-1]} status=0 start
     start=$(date +%s%N)
@@ -92,28 +89,21 @@ close_program() {
     echo "exit after the close request: $((($(date +%s%N) - start) / 1000000)) ms"
 }
 
-# expect_bytes FILE EXPECTED WHAT: FILE holds exactly the bytes EXPECTED, or
-# the test fails showing where they differ.
+# expect_bytes FILE EXPECTED WHAT: FILE holds exactly EXPECTED, or the test fails showing both.
 expect_bytes() {
     printf '%s' "$2" >"$work_dir/expected"
     cmp -s "$work_dir/expected" "$1" || fail "$3, byte by byte (< expected, > got):"$'\n'"$(
         diff <(od -An -c "$work_dir/expected") <(od -An -c "$1"))"
 }
 
-# expect_copied EXPECTED WHAT [ACTION...]: waits until the clipboard, as the
-# command in read_clipboard prints it, holds exactly EXPECTED, doing ACTION
-# before each look.
+# expect_copied EXPECTED WHAT [ACTION...]: waits until the clipboard, as
+# read_clipboard prints it, holds exactly EXPECTED, doing ACTION before each look.
 read_clipboard=(xclip -o -selection clipboard)
-copied() {
-    "$@"
-    "${read_clipboard[@]}" >"$work_dir/copied" 2>/dev/null && cmp -s "$work_dir/expected" "$work_dir/copied"
-}
+copied() { "$@" && "${read_clipboard[@]}" >"$work_dir/copied" 2>/dev/null && cmp -s "$work_dir/expected" "$work_dir/copied"; }
 expect_copied() {
-    local expected=$1 what=$2
-    shift 2
-    printf '%s' "$expected" >"$work_dir/expected"
+    printf '%s' "$1" >"$work_dir/expected"
     : >"$work_dir/copied"
-    wait_until copied "$@" || expect_bytes "$work_dir/copied" "$expected" "$what"
+    wait_until copied "${@:3}" || expect_bytes "$work_dir/copied" "$1" "$2"
 }
 
 # centre NAME: the middle of a control, relative to the window.
