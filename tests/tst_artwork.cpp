@@ -92,10 +92,8 @@ private slots:
         QTest::newRow("2.5") << 2.5 << QSize(1350, 1008) << 3;
         QTest::newRow("3") << 3.0 << QSize(1620, 1209) << 3;
     }
-    // The window's picture (at ratios without a committed one, painted once)
-    // is crisp: outside the texts every pixel the design's colour, every line
-    // the same whole number of device pixels wide; at 1x the texts in their
-    // flat colours too.
+    // Crisp: outside the texts every pixel the design's colour, every line the
+    // same whole number of device pixels wide; at 1x the texts' flat colours.
     void background()
     {
         QFETCH(qreal, ratio);

@@ -68,7 +68,6 @@ class TestDesktop : public QObject
         auto *strip = window.findChild<QLineEdit *>(u"Text2"_s);
         strip->setFocus();
         strip->setSelection(8, 5);
-        window.setEnabled(group != QPalette::Disabled);
         QWidget other;
         QWidget &active = group == QPalette::Inactive ? other : window;
         active.show();
@@ -100,8 +99,6 @@ private slots:
         QTest::addRow("dark palette") << QString() << true << active << english;
         QTest::addRow("dark palette, inactive")
             << QString() << true << QPalette::Inactive << english;
-        QTest::addRow("dark palette, disabled")
-            << QString() << true << QPalette::Disabled << english;
         QTest::addRow("Windows style") << u"Windows"_s << false << active << english;
         QTest::addRow("Adwaita-Dark style") << u"Adwaita-Dark"_s << false << active << english;
         QTest::addRow("right-to-left Qt strings") << QString() << false << active << arabic;
