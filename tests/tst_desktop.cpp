@@ -99,7 +99,6 @@ private slots:
         QTest::addRow("dark palette") << QString() << true << active << english;
         QTest::addRow("dark palette, inactive")
             << QString() << true << QPalette::Inactive << english;
-        QTest::addRow("Windows style") << u"Windows"_s << false << active << english;
         QTest::addRow("Adwaita-Dark style") << u"Adwaita-Dark"_s << false << active << english;
         QTest::addRow("right-to-left Qt strings") << QString() << false << active << arabic;
     }
