@@ -6,11 +6,9 @@
 
 #include <cstdlib>
 
-// The background's design colours, and the comparison of a freshly painted
-// picture with another: pixels whose colour in the other is a design colour
-// must be identical; the others are blends (anti-aliased edges, smoothed
-// text), whose rounding depends on the processor's blending path and on the
-// Qt release, and may differ by a few steps per premultiplied channel.
+// The background's design colours, and a comparison of pictures: design
+// colours must match exactly; blends (smoothed edges and text) round by the
+// processor's blending path and the Qt release, a few steps a channel.
 namespace PictureMatch {
 
 inline constexpr QRgb white = 0xFFFFFF, textGrey = 0x858484, frameRed = 0xFF6666,

@@ -1,17 +1,9 @@
 # SPDX-License-Identifier: MIT
-# Fails when a folder of the program includes a header of a folder in a layer
-# above its own, or of another folder in its own layer (which is how a cycle
-# between folders starts). cmake -DSOURCE=<checkout> -P layers.cmake
-# Layers from the bottom: platform adapters; commands; header-only layout
-# tables; the artwork generator, whose painting the window uses; the window;
-# the entry.
-set(folders)
-foreach(entry platform:0 commands:1 layout:2 assets:3 window:4 app:5)
-    string(REPLACE ":" ";" pair ${entry})
-    list(GET pair 0 folder)
-    list(GET pair 1 level)
-    set(rank_${folder} ${level})
-    list(APPEND folders ${folder})
+# Fails when a folder includes a header of a folder in a higher layer or in
+# its own layer (where cycles start). cmake -DSOURCE=<checkout> -P layers.cmake
+set(folders platform commands layout assets window app) # from the bottom layer up
+foreach(folder IN LISTS folders)
+    list(FIND folders ${folder} rank_${folder})
 endforeach()
 
 set(problems)
@@ -21,12 +13,9 @@ foreach(folder IN LISTS folders)
         file(STRINGS ${SOURCE}/${source} includes REGEX "^#include \"[^\"]+/[^\"]+\"")
         foreach(line IN LISTS includes)
             string(REGEX REPLACE "^#include \"([^/\"]+)/.*" "\\1" included "${line}")
-            if(included STREQUAL folder)
-                continue()
-            endif()
             if(NOT DEFINED rank_${included})
                 list(APPEND problems "${source} includes ${included}/, a folder of no layer")
-            elseif(NOT rank_${included} LESS rank_${folder})
+            elseif(NOT included STREQUAL folder AND NOT rank_${included} LESS rank_${folder})
                 list(APPEND problems "${source} (layer ${rank_${folder}}) includes ${included}/ (layer ${rank_${included}})")
             endif()
         endforeach()

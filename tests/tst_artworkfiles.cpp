@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Paints the artwork in the process and compares it with the committed
-// files: the cursor header exactly, pictures exactly where they show a
-// design colour and within a blend's rounding where they are anti-aliased.
-// The Windows icon's directory is checked against literals, and the
-// compiled-in icon must hold the committed pixels.
+// The artwork painted in the process against the committed files, which the
+// compiled-in pictures and icon must hold exactly; the Windows icon's
+// directory against literals.
 #include "PictureMatch.h"
 
 #include "assets/generator/ArtworkFiles.h"
@@ -75,17 +73,15 @@ private slots:
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         const QImage committed(committedFolder + QLatin1Char('/') + name);
         QCOMPARE(committed.size(), size);
-        const QString wrong = PictureMatch::mismatch(QImage(painted.filePath(name)), committed,
-                                                     name.startsWith(QLatin1String("icons/"))
-                                                         ? iconDesignColour
-                                                         : PictureMatch::backgroundColour,
-                                                     "painted", "committed");
+        const bool icon = name.startsWith(QLatin1String("icons/"));
+        const QString wrong = PictureMatch::mismatch(
+            QImage(painted.filePath(name)), committed,
+            icon ? iconDesignColour : PictureMatch::backgroundColour, "painted", "committed");
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-        if (!name.startsWith(QLatin1String("icons/")))
-            return;
+        const QImage compiledIn =
+            icon ? Artwork::icon().pixmap(size).toImage() : Artwork::background(size.width() / 540);
         const QString shown = PictureMatch::mismatch(
-            Artwork::icon().pixmap(size).toImage(), committed, [](QRgb) { return true; },
-            "compiled-in", "committed");
+            compiledIn, committed, [](QRgb) { return true; }, "compiled-in", "committed");
         QVERIFY2(shown.isEmpty(), qPrintable(shown));
     }
 
@@ -95,10 +91,8 @@ private slots:
         for (int i = 0; i < 7; ++i)
             QTest::addRow("%d px %d bits", icoImages[i][0], icoImages[i][1]) << i;
     }
-    // Each entry's directory row and header (its height counts the pixel rows
-    // and the mask rows), and its pixels against the PNG of its size beside
-    // it: the 32-bit ones as they are, the 8-bit ones with the pixels at
-    // least half opaque, opaque.
+    // Each entry's directory row and header (its height counts pixel and mask
+    // rows); its pixels as the PNG's, at 8 bits those half opaque opaque.
     void icoEntries()
     {
         QFETCH(int, index);

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "CodePoints.h"
 #include "commands/GetSignature.h"
-#include "commands/SignatureCatalogue.h"
 #include "FakeSurface.h"
-#include "platform/CodePage936.h"
 
+#include <QCryptographicHash>
 #include <QTest>
 
 #include <limits>
@@ -13,17 +11,17 @@ namespace {
 
 const QString siteBase = QStringLiteral("http://site.test");
 
-// Walks a fresh command through the given number of clicks.
-FakeSurface walk(int clicks)
-{
-    FakeSurface surface;
-    qint32 pairCount = 0;
-    for (int i = 0; i < clicks; ++i) {
-        surface.status = QStringLiteral("left by a tool");
-        getSignature(surface, pairCount, siteBase);
-    }
-    return surface;
-}
+// The box text of each position, 1 to 55, by the first eight hex digits of
+// the SHA-256 of its UTF-8: the pairs, their repeats in place, the closing
+// notice with the site above.
+const char positionDigests[55][9]{
+    "1782d9fb", "2f181a9a", "54764c42", "7fe7f6d7", "b8fa06f6", "8dd119cc", "91ae8955", "6cf406b6",
+    "fac29829", "edfd4383", "35c3e740", "b0d1e11f", "80afce05", "8dd7941f", "13ec46ab", "8889dcd5",
+    "accbd49c", "17cb1aa4", "09da3d99", "9c568afa", "6f274330", "35c3e740", "35e6bd29", "9ef48e31",
+    "eb54029a", "6138320c", "aad51204", "1782d9fb", "2f181a9a", "54764c42", "7fe7f6d7", "b8fa06f6",
+    "8dd119cc", "91ae8955", "6cf406b6", "fac29829", "edfd4383", "aad51204", "b0d1e11f", "80afce05",
+    "8dd7941f", "13ec46ab", "8889dcd5", "accbd49c", "17cb1aa4", "09da3d99", "9c568afa", "6f274330",
+    "35c3e740", "35e6bd29", "9ef48e31", "eb54029a", "6138320c", "aad51204", "34ed09db"};
 
 } // namespace
 
@@ -32,70 +30,31 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
 private slots:
-    // The quoted pairs and the notice at their clicks; later clicks past the
-    // notice, and the pairs stored twice, show what an earlier click showed.
-    void clickShowsText_data()
+    // Each click shows the next position and clears the status line; clicks
+    // past the notice leave it in the box.
+    void clickShowsPosition_data()
     {
         QTest::addColumn<int>("click");
-        QTest::addColumn<QString>("text");
-        QTest::addRow("P1 at 1")
-            << 1
-            << QStringLiteral(u"导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  "
-                              u"\r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。");
-        QTest::addRow("P3 at 3")
-            << 3
-            << QStringLiteral(
-                   u"﹎．┈|如果囿⒈兲; 伱能到莪d’訫里去看看~.． 〃 |伱⒈啶会流泪;  "
-                   u"\r\n\r\n﹎．┈|如果囿⒈兲; 莪能到伱d’訫里去看看~.． 〃 |莪⒈啶会流泪;");
-        QTest::addRow("P5 at 5")
-            << 5
-            << QStringLiteral(u"メJ绝配恋♀(女) ╳灬儍儍滴ぴ ヅ天使ぺ嫙嵂 ｛尛莮孩┑  \r\n\r\n"
-                              u"メJ绝配恋♂(男) ╳灬痴痴滴ぴ ヅ恶魔ぺ嫙嵂 ｛尛钕孩┑");
-        QTest::addRow("P26 at 27") << 27
-                                   << QStringLiteral(u"曾经热门的爱情旅程，却以迷路告终。  \r\n\r\n"
-                                                     u"一度流行的爱情游戏，却被过时谢幕。");
-        QTest::addRow("notice at 55") << 55
-                                      << QStringLiteral(u"更多情侣个性签名请期待下一版，Korvane "
-                                                        u"http://site.test —— 免费QQ空间素材大全");
-        const QList<std::pair<int, int>> repeats{{22, 11}, {49, 11}, {38, 27}, {54, 27}, {28, 1},
-                                                 {37, 10}, {39, 12}, {50, 23}, {56, 55}, {200, 55}};
-        for (const auto &[click, same] : repeats)
-            QTest::addRow("click %d shows click %d's text", click, same) << click << walk(same).box;
+        QTest::addColumn<QByteArray>("digest");
+        for (int click = 1; click <= 55; ++click)
+            QTest::addRow("position %d", click) << click << QByteArray(positionDigests[click - 1]);
+        QTest::addRow("click 200") << 200 << QByteArray(positionDigests[54]);
     }
-    void clickShowsText()
+    void clickShowsPosition()
     {
         QFETCH(int, click);
-        QFETCH(QString, text);
-        const FakeSurface surface = walk(click);
-        QCOMPARE(surface.box, text);
+        QFETCH(QByteArray, digest);
+        FakeSurface surface;
+        qint32 pairCount = 0;
+        for (int i = 0; i < click; ++i) {
+            surface.status = QStringLiteral("left by a tool");
+            getSignature(surface, pairCount, siteBase);
+        }
+        const QByteArray shown =
+            QCryptographicHash::hash(surface.box.toUtf8(), QCryptographicHash::Sha256).toHex();
+        QVERIFY2(shown.startsWith(digest), qPrintable(QStringLiteral("shows %1").arg(surface.box)));
         QVERIFY(surface.status.isEmpty());
         QCOMPARE(surface.boxWrites, std::min(click, 55));
-    }
-
-    void everyPairKeepsTheForm_data()
-    {
-        QTest::addColumn<int>("pair");
-        for (int k = 1; k <= SignatureCatalogue::distinctPairCount; ++k)
-            QTest::addRow("P%d", k) << k;
-    }
-    void everyPairKeepsTheForm()
-    {
-        QFETCH(int, pair);
-        const std::unique_ptr<CodePage936> codePage = createCodePage936();
-        const CatalogueEntry entry = SignatureCatalogue::pair(pair);
-        const QString a = entry.lineA.toString();
-        const QString b = entry.lineB.toString();
-        QVERIFY(a.endsWith(QStringLiteral("  ")) && !a.endsWith(QStringLiteral("   ")));
-        QVERIFY(!b.endsWith(u' ') && a != b);
-        const bool quoted = pair == 1 || pair == 3 || pair == 5 || pair == 26;
-        for (const QString &line : {a, b}) {
-            QVERIFY(!line.contains(u'\r') && !line.contains(u'\n'));
-            QVERIFY(quoted || (line.trimmed().size() >= 18 && line.trimmed().size() <= 36));
-            for (const char32_t point : codePointsOf(line))
-                QVERIFY2(!codePage->encodeChar(point).isEmpty(), "in code page 936");
-            QCOMPARE(line.count(QChar(0x3000)), pair == 13 ? 1 : 0);
-            QCOMPARE(line.contains(QChar(0xE7EC)), pair == 14 || pair == 24);
-        }
     }
 
     void countStopsAtItsMaximum()

@@ -18,8 +18,6 @@ void print(const char *name, const QRect &rect)
 int main()
 {
     std::printf("# Written by velmora_layout_dump from the window's layout table.\n");
-    std::printf("client_size='%d %d'\n", WindowLayout::clientSize.width(),
-                WindowLayout::clientSize.height());
     for (const auto &row :
          {WindowLayout::signatureBox, WindowLayout::symbolStrip, WindowLayout::statusLine})
         print(row.objectName, row.rect);

@@ -2,10 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Chinese typed through an input method: fcitx5's pinyin engine on a private
 # session bus, the program with fcitx5's Qt module. "nihao" and a space at
-# the end of the box give 你好; the box then copies it exactly and gives way
-# to the catalogue as after ordinary typing (the status line is checked with
-# input-method events in the process). Skipped (77) without fcitx5, its
-# pinyin engine or its Qt module.
+# the end of the box give 你好, which the box then copies exactly. Skipped
+# (77) without fcitx5, its pinyin engine or its Qt module.
 source "$(dirname "$0")/xvfb-session.sh"
 program=$1
 qt_plugins=$2
@@ -27,39 +25,8 @@ start_xvfb
 export XDG_CONFIG_HOME="$work_dir/config" XDG_DATA_HOME="$work_dir/data"
 export XDG_CACHE_HOME="$work_dir/cache"
 mkdir -p "$XDG_CONFIG_HOME/fcitx5"
-cat >"$XDG_CONFIG_HOME/fcitx5/profile" <<'PROFILE'
-[Groups/0]
-Name=Default
-Default Layout=us
-DefaultIM=pinyin
-
-[Groups/0/Items/0]
-Name=keyboard-us
-Layout=
-
-[Groups/0/Items/1]
-Name=pinyin
-Layout=
-
-[GroupOrder]
-0=Default
-PROFILE
-
-# A session bus of the test's own that starts no service by itself: an
-# fcitx5 launched on demand would race the one started here.
-cat >"$work_dir/bus.conf" <<BUS
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=$work_dir/bus</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-BUS
-start_session_bus "$work_dir/bus.conf"
+cp "$(dirname "$0")/input-method/profile" "$XDG_CONFIG_HOME/fcitx5/profile"
+start_session_bus "$(dirname "$0")/input-method/bus.conf"
 
 # No panel, clipboard history or desktop notifications: only the engine.
 fcitx5 -r --disable=classicui,kimpanel,clipboard,notificationitem,notifications,wayland,waylandim \
@@ -70,26 +37,9 @@ fcitx5_on_bus() {
     dbus-send --session --print-reply --reply-timeout=2000 --dest=org.freedesktop.DBus / \
         org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5 2>/dev/null | grep -q 'boolean true'
 }
-for _ in $(seq 200); do
-    fcitx5_on_bus && break
-    sleep 0.05
-done
-fcitx5_on_bus || fail "fcitx5 did not start: $(cat "$work_dir/fcitx5.log")"
+wait_until fcitx5_on_bus || fail "fcitx5 did not start: $(cat "$work_dir/fcitx5.log")"
 
 start_program env QT_IM_MODULE=fcitx "$program"
-
-# expect PRINTF-FORMAT WHAT: the box, copied with Alt+4, against the expected
-# bytes; input method events arrive late, so it tries a few times.
-expect() {
-    printf "$1" >"$work_dir/expected"
-    for _ in $(seq 20); do
-        xdotool key alt+4
-        sleep 0.15
-        xclip -o -selection clipboard >"$work_dir/copied" 2>/dev/null || true
-        cmp -s "$work_dir/expected" "$work_dir/copied" && return
-    done
-    fail "$2: $(od -c "$work_dir/copied" | head -n 5)"
-}
 
 # The caret to the end of the box, then pinyin on (Ctrl+Space) for the box.
 xdotool windowfocus --sync "$window"
@@ -108,12 +58,7 @@ wait_until im_state_is = 2 ||
 xdotool type --delay 50 nihao
 sleep 0.2
 xdotool key space
-sleep 0.3
-# The prompt's empty second line now holds 你好; lines are read back with CR LF.
-expect '签名将显示在这里，请点击获取签名\r\n你好' "after typing nihao and a space"
-
-# The catalogue walk is untouched: Alt+1 replaces the typed text with the first pair.
-xdotool key alt+1
-sleep 0.3
-expect '导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。' "Alt+1 after the typed text"
+# The prompt's empty second line now holds 你好, read back with CR LF; input
+# method events arrive late, so Alt+4 copies the box until it does.
+expect_copied $'签名将显示在这里，请点击获取签名\r\n你好' "after typing nihao and a space" xdotool key alt+4
 echo "PASS: input method"

@@ -1,26 +1,30 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and validates what a desktop
-# reads, then builds the .deb, checks its generated dependencies and lintian's
-# verdict, unpacks it into a scratch root and starts the packaged program
-# under X.
+# reads, word for word too, then builds the .deb, checks its fields, its
+# generated dependencies and lintian's verdict, unpacks it into a scratch
+# root and starts the packaged program under X.
 source "$(dirname "$0")/xvfb-session.sh"
 build_dir=$1
-app_id=$2
+
+# what_users_read FILE INSTALLED: the installed text, line for line as in
+# installed/ beside this script.
+what_users_read() {
+    diff -u "$(dirname "$0")/installed/$1" "$2" || fail "$1 is not as in tests/e2e/installed"
+}
 
 prefix="$work_dir/prefix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
-for file in bin/velmora "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml"; do
-    [ -e "$prefix/$file" ] || fail "not installed: $file"
-done
 for size in 16 24 32 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
-    [ -e "$icon" ] || fail "no ${size}px icon"
-    [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "icon $size has the wrong size"
+    [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "no ${size}px icon"
 done
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app_id.metainfo.xml" ||
     fail "AppStream metadata"
+what_users_read "$app_id.desktop" "$prefix/share/applications/$app_id.desktop"
+what_users_read "$app_id.metainfo.xml" "$prefix/share/metainfo/$app_id.metainfo.xml"
+what_users_read velmora.1 <(gzip -dc "$prefix/share/man/man1/velmora.1.gz")
 
 (cd "$build_dir" && cpack -B "$work_dir/deb" >/dev/null) || fail "cpack"
 deb=$(ls "$work_dir"/deb/velmora_*.deb)
@@ -31,6 +35,7 @@ for file in usr/bin/velmora "usr/share/applications/$app_id.desktop" "usr/share/
     grep -q "\./$file\$" <<<"$contents" || fail "the .deb lacks $file"
 done
 dpkg-deb -x "$deb" "$work_dir/root"
+what_users_read package-fields <(dpkg-deb -f "$deb" Package Version Maintainer Section Homepage Description)
 
 # Depends as one package name a line, versions and alternatives dropped.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g')

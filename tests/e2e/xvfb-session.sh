@@ -1,13 +1,17 @@
 # SPDX-License-Identifier: MIT
-# Sourced by the end-to-end tests: a private Xvfb on a free display, the
-# program under test, and cleanup of both by process id on any exit.
+# Sourced by the end-to-end tests: a private Xvfb, the program under test,
+# cleanup by process id on any exit, and what the tests share.
 set -euo pipefail
 
-# The controls' rectangles, "x y width height" under their object names,
-# for the tests that click or look at controls.
-if [ -n "${VELMORA_E2E_LAYOUT:-}" ]; then
-    source "$VELMORA_E2E_LAYOUT"
+# The controls' rectangles, "x y width height" under their object names.
+if [ -n "${VELMORA_LAYOUT_DUMP:-}" ]; then
+    source <("$VELMORA_LAYOUT_DUMP")
 fi
+
+title=Velmora2011.1
+app_id=example.korvane.velmora
+# What Alt+1 then Alt+4 put on the clipboard: the catalogue's first pair.
+first_pair=$'导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。'
 
 work_dir=$(mktemp -d)
 pids=()
@@ -23,17 +27,16 @@ fail() {
     exit 1
 }
 
-# wait_until COMMAND...: runs it every 50 ms until it succeeds, for 5 s at most.
+# wait_until COMMAND...: runs it every 50 ms until it succeeds, for 10 s at most.
 wait_until() {
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         "$@" && return 0
         sleep 0.05
     done
     return 1
 }
 
-# start_session_bus [CONFIG]: a private session bus, with the system's session
-# configuration unless given one, its address exported.
+# start_session_bus [CONFIG]: a private session bus, by default configured as the system's.
 start_session_bus() {
     local config=(--session)
     [ $# -gt 0 ] && config=(--config-file="$1")
@@ -58,17 +61,49 @@ start_xvfb() {
     unset QT_QPA_PLATFORM
 }
 
-# Starts the program and sets $window to its X window id.
+# start_program COMMAND...: runs it and sets $window to the X window it shows.
+window_shown() {
+    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1 || true)
+    [ -n "$window" ]
+}
 start_program() {
     "$@" >"$work_dir/program.log" 2>&1 &
     pids+=($!)
-    window=""
-    for _ in $(seq 250); do
-        window=$(xdotool search --onlyvisible --name '^Velmora2011\.1$' 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        sleep 0.02
-    done
-    [ -n "$window" ] || fail "no window titled Velmora2011.1: $(cat "$work_dir/program.log")"
+    wait_until window_shown || fail "no window titled $title: $(cat "$work_dir/program.log")"
+}
+
+# stop_program: kills the program started last.
+stop_program() {
+    kill "${pids[-1]}" 2>/dev/null || true
+    wait "${pids[-1]}" 2>/dev/null || true
+}
+
+# close_program X-PROBE: a window manager's close request must end the
+# program with status 0; prints how long that took.
+close_program() {
+    local pid=${pids[-1]} status=0 start
+    start=$(date +%s%N)
+    "$1" close "$window"
+    wait "$pid" || status=$?
+    [ "$status" = 0 ] || fail "closing the window: exit status $status: $(cat "$work_dir/program.log")"
+    echo "exit after the close request: $((($(date +%s%N) - start) / 1000000)) ms"
+}
+
+# expect_bytes FILE EXPECTED WHAT: FILE holds exactly EXPECTED, or the test fails showing both.
+expect_bytes() {
+    printf '%s' "$2" >"$work_dir/expected"
+    cmp -s "$work_dir/expected" "$1" || fail "$3, byte by byte (< expected, > got):"$'\n'"$(
+        diff <(od -An -c "$work_dir/expected") <(od -An -c "$1"))"
+}
+
+# expect_copied EXPECTED WHAT [ACTION...]: waits until the clipboard, as
+# read_clipboard prints it, holds exactly EXPECTED, doing ACTION before each look.
+read_clipboard=(xclip -o -selection clipboard)
+copied() { "$@" && "${read_clipboard[@]}" >"$work_dir/copied" 2>/dev/null && cmp -s "$work_dir/expected" "$work_dir/copied"; }
+expect_copied() {
+    printf '%s' "$1" >"$work_dir/expected"
+    : >"$work_dir/copied"
+    wait_until copied "${@:3}" || expect_bytes "$work_dir/copied" "$1" "$2"
 }
 
 # centre NAME: the middle of a control, relative to the window.

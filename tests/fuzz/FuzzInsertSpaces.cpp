@@ -4,7 +4,6 @@
 // characters are ICU's clusters of the whole text, CR LF as two.
 #include "commands/InsertSpaces.h"
 #include "FuzzText.h"
-#include "SpacedByIcu.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include <QList>
+#include <QStringList>
+
+#include <unicode/ubrk.h>
 
 #include <cstddef>
 #include <cstdint>
 
-// Turns fuzzer bytes into UTF-16 that reaches the interesting cases: bytes
-// below 0x80 are ASCII (blanks, CR, LF, U+0000 among them), 0x80 to 0xBF
-// pick one of a few characters that encoders, converters and break rules
-// treat specially, and any higher byte takes the next two bytes as a raw
-// code unit (lone surrogates included).
+// Fuzzer bytes as UTF-16 that reaches the interesting cases: below 0x80
+// ASCII, to 0xBF characters that encoders, converters and break rules treat
+// specially, higher the next two bytes as a raw code unit (lone surrogates too).
 inline QString fuzzText(const uint8_t *data, size_t size)
 {
     static const char16_t specialCharacters[] = {
@@ -39,4 +40,39 @@ inline void fuzzCheck(bool condition, const char *what)
         fprintf(stderr, "invariant broken: %s\n", what);
         abort();
     }
+}
+
+// The text's code points; a lone surrogate counts as one, as it stands.
+inline QList<char32_t> codePointsOf(const QString &text)
+{
+    QList<char32_t> points;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text.at(i);
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            points.append(QChar::surrogateToUcs4(unit, text.at(++i)));
+        else
+            points.append(unit.unicode());
+    }
+    return points;
+}
+
+// The spacing reference: ICU's clusters of the whole text, CR LF as two and
+// blanks dropped, joined by one blank.
+inline QString spacedByIcu(const QString &text)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UBreakIterator *iterator =
+        ubrk_open(UBRK_CHARACTER, "", reinterpret_cast<const UChar *>(text.utf16()),
+                  int32_t(text.size()), &status);
+    QStringList pieces;
+    for (int32_t start = 0, end = ubrk_next(iterator); end != UBRK_DONE;
+         start = end, end = ubrk_next(iterator)) {
+        const QString cluster = text.mid(start, end - start);
+        if (cluster == u"\r\n")
+            pieces << QStringLiteral("\r") << QStringLiteral("\n");
+        else
+            pieces += cluster.split(u' ', Qt::SkipEmptyParts);
+    }
+    ubrk_close(iterator);
+    return pieces.join(u' ');
 }

@@ -2,7 +2,6 @@
 // toTraditional, through the real code page and conversion engine, keeps the
 // number of code points and every character that is not a Han character of
 // code page 936, and never takes a character out of code page 936.
-#include "CodePoints.h"
 #include "commands/ToTraditional.h"
 #include "FuzzText.h"
 #include "platform/CodePage936.h"
