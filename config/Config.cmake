@@ -20,6 +20,9 @@ list(JOIN domain_parts "." reversed_domain)
 set(VELMORA_APP_ID "${reversed_domain}.velmora")
 set(VELMORA_SITE_BASE "http://${VELMORA_SITE_HOST}")
 
+# The Windows installer's and zip's name, without "-setup.exe" or ".zip".
+set(VELMORA_WINDOWS_PACKAGE velmora-${PROJECT_VERSION}-win64)
+
 # The release's date, for the metadata, the manual page and the changelog.
 set(VELMORA_RELEASE_DATE 2026-12-07)
 set(VELMORA_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 00:00:00 +0000")

@@ -66,7 +66,7 @@ sleep 0.3 # and no more
 
 xdotool windowfocus --sync "$window" key alt+1
 expect_copied "$first_pair" "Alt+1 then Alt+4 copied" xdotool key alt+4
-close_program "$x_probe"
+close_program "$x_probe" close "$window"
 [ -e "$work_dir/kept" ] ||
     fail "the manager was handed nothing: $(cat "$work_dir/manager.log" "$work_dir/program.log")"
 expect_bytes "$work_dir/kept" "$first_pair" "the clipboard manager kept"

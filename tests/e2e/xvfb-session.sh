@@ -78,12 +78,13 @@ stop_program() {
     wait "${pids[-1]}" 2>/dev/null || true
 }
 
-# close_program X-PROBE: a window manager's close request must end the
-# program with status 0; prints how long that took.
+# close_program COMMAND...: COMMAND asks the program started last to close as
+# the window's close button does (on X a window manager's request, on Windows
+# WM_CLOSE); it must end with status 0. Prints how long that took.
 close_program() {
     local pid=${pids[-1]} status=0 start
     start=$(date +%s%N)
-    "$1" close "$window"
+    "$@"
     wait "$pid" || status=$?
     [ "$status" = 0 ] || fail "closing the window: exit status $status: $(cat "$work_dir/program.log")"
     echo "exit after the close request: $((($(date +%s%N) - start) / 1000000)) ms"
@@ -104,6 +105,36 @@ expect_copied() {
     printf '%s' "$1" >"$work_dir/expected"
     : >"$work_dir/copied"
     wait_until copied "${@:3}" || expect_bytes "$work_dir/copied" "$1" "$2"
+}
+
+# expect_picture PICTURE [SCALE]: the window, SCALE times its size, shows
+# PICTURE unscaled, pixel for pixel outside the text controls, and its face
+# in the column right of it.
+hide_controls() { # FILE SCALE: blacks out the text controls of a window-sized picture.
+    local draws=() x y w h
+    for control in "$Text1" "$Text2" "$Label5"; do
+        read -r x y w h <<<"$control"
+        draws+=(-draw "rectangle $((x * $2)),$((y * $2)) $(((x + w) * $2)),$(((y + h) * $2))")
+    done
+    convert "$1" -fill black "${draws[@]}" "$1"
+}
+shows_picture() {
+    import -silent -window "$window" "$work_dir/window.png"
+    convert "$work_dir/window.png" -crop "${width}x${height}+0+0" +repage "$work_dir/shown.png"
+    hide_controls "$work_dir/shown.png" "$scale"
+    differing=$(compare -metric AE "$work_dir/expected.png" "$work_dir/shown.png" null: 2>&1 || true)
+    [ "${differing%% *}" = 0 ]
+}
+expect_picture() {
+    local scale=${2:-1} width=$((540 * ${2:-1})) height=$((398 * ${2:-1})) size colours
+    size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+    [ "$size" = "$((541 * scale))x$height" ] || fail "window at scale $scale is $size"
+    convert "$1" -crop "${width}x${height}+0+0" +repage "$work_dir/expected.png"
+    hide_controls "$work_dir/expected.png" "$scale"
+    # The first frame may still be on its way.
+    wait_until shows_picture || fail "scale $scale: $differing pixels differ from $(basename "$1")"
+    colours=$(convert "$work_dir/window.png" -crop "${scale}x${height}+${width}+0" -format %k info:)
+    [ "$colours" = 1 ] || fail "scale $scale: the column right of the picture has $colours colours"
 }
 
 # centre NAME: the middle of a control, relative to the window.
