@@ -1,24 +1,51 @@
 // SPDX-License-Identifier: MIT
-// Velmora.exe as Windows' file properties and Explorer read it: the version
-// record and the icon group. Windows only; the file lies beside the test.
+// Velmora.exe and its installer as Windows' file properties and Explorer read
+// them: the version record and the icon group. Windows only.
 #include <QCoreApplication>
 #include <QTest>
 
 #include <windows.h>
 
-#include <vector>
-
 namespace {
-
-QString programFile()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.exe");
-}
 
 const wchar_t *wide(const QString &text)
 {
     return reinterpret_cast<const wchar_t *>(text.utf16());
 }
+
+QString fileNamed(const char *name)
+{
+    return qstrcmp(name, "program") == 0
+               ? QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.exe")
+               : QStringLiteral(VELMORA_INSTALLER);
+}
+
+// A row for each file: the program, beside the test, and the installer.
+void addFileRows()
+{
+    QTest::addColumn<QString>("file");
+    for (const char *name : {"program", "installer"})
+        QTest::addRow("%s", name) << fileNamed(name);
+}
+
+// A file's version record; value() is the data at a path in it, null if absent.
+struct VersionRecord
+{
+    explicit VersionRecord(const QString &file)
+        : data(GetFileVersionInfoSizeW(wide(file), nullptr), '\0')
+    {
+        if (!data.isEmpty() && !GetFileVersionInfoW(wide(file), 0, data.size(), data.data()))
+            data.clear();
+    }
+    const void *value(const QString &path, UINT *size) const
+    {
+        void *found = nullptr;
+        return !data.isEmpty() && VerQueryValueW(data.constData(), wide(path), &found, size)
+                   ? found
+                   : nullptr;
+    }
+    QByteArray data;
+};
 
 } // namespace
 
@@ -26,59 +53,50 @@ class TestProgramFile : public QObject
 {
     Q_OBJECT
 
-    std::vector<char> m_record;
-
-    // The value at a version record path: its bytes, or a string's text.
-    QByteArray value(const QString &path)
-    {
-        void *data = nullptr;
-        UINT size = 0;
-        if (!VerQueryValueW(m_record.data(), wide(path), &data, &size))
-            return {};
-        return QByteArray(static_cast<const char *>(data), size);
-    }
-    QString text(const QString &path)
-    {
-        void *data = nullptr;
-        UINT size = 0;
-        if (!VerQueryValueW(m_record.data(), wide(path), &data, &size))
-            return {};
-        return QString::fromWCharArray(static_cast<const wchar_t *>(data));
-    }
-
 private slots:
-    void initTestCase()
+    void versionStrings_data()
     {
-        const DWORD size = GetFileVersionInfoSizeW(wide(programFile()), nullptr);
-        QVERIFY2(size > 0, "Velmora.exe has no version record");
-        m_record.resize(size);
-        QVERIFY(GetFileVersionInfoW(wide(programFile()), 0, size, m_record.data()));
-    }
-
-    void versionRecord_data()
-    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("FileVersion") << QStringLiteral("2011.01");
-        QTest::addRow("ProductVersion") << QStringLiteral("2011.01");
-        QTest::addRow("ProductName") << QStringLiteral("Velmora");
-        QTest::addRow("InternalName") << QStringLiteral("Velmora");
-        QTest::addRow("OriginalFilename") << QStringLiteral("Velmora.exe");
-        QTest::addRow("CompanyName") << QStringLiteral("www.korvane.example");
+        const auto row = [](const char *file, const char *field, const QString &expected) {
+            QTest::addRow("%s %s", file, field)
+                << fileNamed(file) << QString::fromLatin1(field) << expected;
+        };
+        for (const char *file : {"program", "installer"}) {
+            row(file, "FileVersion", QStringLiteral("2011.01"));
+            row(file, "ProductVersion", QStringLiteral("2011.01"));
+            row(file, "ProductName", QStringLiteral("Velmora"));
+            row(file, "CompanyName", QStringLiteral("www.korvane.example"));
+        }
+        row("program", "InternalName", QStringLiteral("Velmora"));
+        row("program", "OriginalFilename", QStringLiteral("Velmora.exe"));
+        row("installer", "OriginalFilename", QStringLiteral("velmora-2011.1.0.0-win64-setup.exe"));
+        row("installer", "FileDescription", QStringLiteral(u"Velmora 安装程序"));
     }
     // The strings in the block of Chinese (PRC), Unicode.
-    void versionRecord()
+    void versionStrings()
     {
+        QFETCH(QString, file);
+        QFETCH(QString, field);
         QFETCH(QString, expected);
-        QCOMPARE(text(QStringLiteral("\\StringFileInfo\\080404B0\\") +
-                      QLatin1String(QTest::currentDataTag())),
-                 expected);
+        const VersionRecord record(file);
+        UINT size = 0;
+        const auto *text = static_cast<const wchar_t *>(
+            record.value(QStringLiteral("\\StringFileInfo\\080404B0\\") + field, &size));
+        QCOMPARE(text ? QString::fromWCharArray(text) : QString(), expected);
     }
 
-    void fixedVersionAndTranslation()
+    void versionNumbers_data() { addFileRows(); }
+    // File and product version 2011.1.0.0; the language and code page of the strings.
+    void versionNumbers()
     {
-        const QByteArray fixed = value(QStringLiteral("\\"));
-        QVERIFY(fixed.size() >= qsizetype(sizeof(VS_FIXEDFILEINFO)));
-        const auto *info = reinterpret_cast<const VS_FIXEDFILEINFO *>(fixed.constData());
+        QFETCH(QString, file);
+        const VersionRecord record(file);
+        UINT size = 0;
+        const auto *info =
+            static_cast<const VS_FIXEDFILEINFO *>(record.value(QStringLiteral("\\"), &size));
+        QVERIFY2(info && size >= sizeof(VS_FIXEDFILEINFO), "no version record");
         const auto version = [](DWORD high, DWORD low) {
             return QString::asprintf("%d.%d.%d.%d", HIWORD(high), LOWORD(high), HIWORD(low),
                                      LOWORD(low));
@@ -87,31 +105,41 @@ private slots:
                  QStringLiteral("2011.1.0.0"));
         QCOMPARE(version(info->dwProductVersionMS, info->dwProductVersionLS),
                  QStringLiteral("2011.1.0.0"));
-        const QByteArray translation = value(QStringLiteral("\\VarFileInfo\\Translation"));
-        QCOMPARE(translation.toHex(), QByteArray("0408b004")); // 0x0804, 0x04B0, little-endian
+        // 0x0804 and 0x04B0, little-endian.
+        const auto *translation = static_cast<const char *>(
+            record.value(QStringLiteral("\\VarFileInfo\\Translation"), &size));
+        QCOMPARE(QByteArray(translation, translation ? size : 0).toHex(), QByteArray("0408b004"));
     }
 
-    // The icon group's images: size and colour depth, in the file's order.
+    void iconGroup_data() { addFileRows(); }
+    // The file's icon: Velmora's seven images, by size and colour depth.
     void iconGroup()
     {
-        HMODULE file = LoadLibraryExW(wide(programFile()), nullptr,
-                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        QVERIFY(file);
-        const HRSRC resource =
-            FindResourceW(file, L"IDI_ICON1", MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
-        QVERIFY2(resource, "no icon group IDI_ICON1");
-        const auto *group = static_cast<const BYTE *>(LockResource(LoadResource(file, resource)));
+        QFETCH(QString, file);
+        HMODULE module = LoadLibraryExW(wide(file), nullptr,
+                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        QVERIFY(module);
+        // The first icon group; a named group's name lasts only through the enumeration.
+        const auto firstGroup = [](HMODULE from, LPCWSTR type, LPWSTR name, LONG_PTR found) {
+            *reinterpret_cast<HRSRC *>(found) = FindResourceW(from, name, type);
+            return FALSE;
+        };
+        HRSRC resource = nullptr;
+        EnumResourceNamesW(module, MAKEINTRESOURCEW(14), firstGroup,
+                           LONG_PTR(&resource)); // RT_GROUP_ICON
+        QVERIFY2(resource, "no icon");
+        const auto *group = static_cast<const BYTE *>(LockResource(LoadResource(module, resource)));
         QStringList images;
-        const int count = group[4] | group[5] << 8;
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < (group[4] | group[5] << 8); ++i) {
             const BYTE *entry = group + 6 + 14 * i; // width, height, colours, 0, planes, bits ...
             images << QString::asprintf("%dx%d %d bits", entry[0], entry[1],
                                         entry[6] | entry[7] << 8);
         }
-        FreeLibrary(file);
+        FreeLibrary(module);
+        images.sort();
         QCOMPARE(images,
-                 QStringList({"16x16 8 bits", "24x24 8 bits", "32x32 8 bits", "16x16 32 bits",
-                              "24x24 32 bits", "32x32 32 bits", "48x48 32 bits"}));
+                 QStringList({"16x16 32 bits", "16x16 8 bits", "24x24 32 bits", "24x24 8 bits",
+                              "32x32 32 bits", "32x32 8 bits", "48x48 32 bits"}));
     }
 };
 
