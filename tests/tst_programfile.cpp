@@ -20,14 +20,6 @@ QString fileNamed(const char *name)
                : QStringLiteral(VELMORA_INSTALLER);
 }
 
-// A row for each file: the program, beside the test, and the installer.
-void addFileRows()
-{
-    QTest::addColumn<QString>("file");
-    for (const char *name : {"program", "installer"})
-        QTest::addRow("%s", name) << fileNamed(name);
-}
-
 // A file's version record; value() is the data at a path in it, null if absent.
 struct VersionRecord
 {
@@ -87,9 +79,16 @@ private slots:
         QCOMPARE(text ? QString::fromWCharArray(text) : QString(), expected);
     }
 
-    void versionNumbers_data() { addFileRows(); }
-    // File and product version 2011.1.0.0; the language and code page of the strings.
-    void versionNumbers()
+    // A row for each file: the program, beside the test, and the installer.
+    void versionAndIcon_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char *name : {"program", "installer"})
+            QTest::addRow("%s", name) << fileNamed(name);
+    }
+    // File and product version 2011.1.0.0, the language and code page of the
+    // strings, and the icon group.
+    void versionAndIcon()
     {
         QFETCH(QString, file);
         const VersionRecord record(file);
@@ -109,13 +108,8 @@ private slots:
         const auto *translation = static_cast<const char *>(
             record.value(QStringLiteral("\\VarFileInfo\\Translation"), &size));
         QCOMPARE(QByteArray(translation, translation ? size : 0).toHex(), QByteArray("0408b004"));
-    }
 
-    void iconGroup_data() { addFileRows(); }
-    // The file's icon: Velmora's seven images, by size and colour depth.
-    void iconGroup()
-    {
-        QFETCH(QString, file);
+        // The icon: Velmora's seven images, by size and colour depth.
         HMODULE module = LoadLibraryExW(wide(file), nullptr,
                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         QVERIFY(module);
