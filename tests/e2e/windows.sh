@@ -27,7 +27,10 @@ trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
 source <("${wine[@]}" "$layout_dump" | tr -d '\r')
 
 # Wine hands web addresses to xdg-open.
-printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s/opened"\n' "$work_dir" >"$HOME/bin/xdg-open"
+cat >"$HOME/bin/xdg-open" <<STANDIN
+#!/bin/sh
+printf '%s\n' "\$*" >>"$work_dir/opened"
+STANDIN
 chmod +x "$HOME/bin/xdg-open"
 export PATH="$HOME/bin:$PATH"
 unset BROWSER
