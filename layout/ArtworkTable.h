@@ -18,9 +18,11 @@ namespace ArtworkTable {
 using Rgb = quint32;
 
 inline constexpr QSize pictureSize{540, 403};
-// The device pixel ratios whose pictures are committed; others are painted
-// at run time.
-inline constexpr std::array<int, 2> scales{1, 2};
+// The device pixel ratios whose pictures are committed and compiled in, the
+// scales Windows offers, in ascending order and written as the file names
+// show them (assets/CMakeLists.txt reads this line). Others are painted at
+// run time.
+inline constexpr std::array<qreal, 8> scales{1, 1.25, 1.5, 1.75, 2, 2.25, 2.5, 3};
 
 inline constexpr Rgb white = 0xFFFFFF;
 inline constexpr Rgb textGrey = 0x858484;

@@ -62,14 +62,22 @@ private slots:
     void pictures_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("background.png") << QSize(540, 403);
-        QTest::newRow("background@2x.png") << QSize(1080, 806);
+        QTest::addColumn<qreal>("ratio"); // the background's device pixel ratio
+        QTest::newRow("background.png") << QSize(540, 403) << 1.0;
+        QTest::newRow("background@1.25x.png") << QSize(675, 504) << 1.25;
+        QTest::newRow("background@1.5x.png") << QSize(810, 605) << 1.5;
+        QTest::newRow("background@1.75x.png") << QSize(945, 705) << 1.75;
+        QTest::newRow("background@2x.png") << QSize(1080, 806) << 2.0;
+        QTest::newRow("background@2.25x.png") << QSize(1215, 907) << 2.25;
+        QTest::newRow("background@2.5x.png") << QSize(1350, 1008) << 2.5;
+        QTest::newRow("background@3x.png") << QSize(1620, 1209) << 3.0;
         for (int size : {16, 24, 32, 48, 64, 128, 256})
-            QTest::addRow("icons/velmora-%d.png", size) << QSize(size, size);
+            QTest::addRow("icons/velmora-%d.png", size) << QSize(size, size) << 0.0;
     }
     void pictures()
     {
         QFETCH(QSize, size);
+        QFETCH(qreal, ratio);
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         const QImage committed(committedFolder + QLatin1Char('/') + name);
         QCOMPARE(committed.size(), size);
@@ -79,7 +87,7 @@ private slots:
             icon ? iconDesignColour : PictureMatch::backgroundColour, "painted", "committed");
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
         const QImage compiledIn =
-            icon ? Artwork::icon().pixmap(size).toImage() : Artwork::background(size.width() / 540);
+            icon ? Artwork::icon().pixmap(size).toImage() : Artwork::background(ratio);
         const QString shown = PictureMatch::mismatch(
             compiledIn, committed, [](QRgb) { return true; }, "compiled-in", "committed");
         QVERIFY2(shown.isEmpty(), qPrintable(shown));

@@ -29,14 +29,12 @@ QImage rawPicture(const QString &path, QSize size, QImage::Format format)
         [](void *buffer) { delete static_cast<QByteArray *>(buffer); }, pixels);
 }
 
-QImage shippedBackground(int scale)
+// The compiled-in picture at one of ArtworkTable::scales.
+QImage shippedBackground(qreal scale)
 {
-    QImage picture =
-        rawPicture(scale == 1 ? QStringLiteral(":/artwork/background.rgb32")
-                              : QStringLiteral(":/artwork/background@%1x.rgb32").arg(scale),
-                   ArtworkTable::pictureSize * scale, QImage::Format_RGB32);
-    picture.setDevicePixelRatio(scale);
-    return picture;
+    return rawPicture(QStringLiteral(":/artwork/") +
+                          backgroundFileName(scale, QLatin1String("rgb32")),
+                      ArtworkTable::pictureSize * scale, QImage::Format_RGB32);
 }
 
 // Painted with the generator's own code, so that lines and texts fall on
@@ -57,11 +55,16 @@ namespace Artwork {
 
 QImage background(qreal ratio)
 {
-    // The shipped ratios need no font and no painting at start-up. Exactly
-    // them: the window asks again whenever the ratio differs from the picture's.
-    for (int scale : ArtworkTable::scales) {
-        if (ratio == scale)
-            return shippedBackground(scale);
+    // The compiled-in ratios need no font and no painting at start-up; a
+    // ratio a rounding error off finds its picture too. The picture carries
+    // the ratio asked for: the window asks again whenever the ratio differs
+    // from the picture's.
+    for (qreal scale : ArtworkTable::scales) {
+        if (qAbs(ratio - scale) < 1e-6) {
+            QImage picture = shippedBackground(scale);
+            picture.setDevicePixelRatio(ratio);
+            return picture;
+        }
     }
     static QMap<qreal, QImage> painted;
     auto found = painted.constFind(ratio);

@@ -10,9 +10,10 @@
 namespace Artwork {
 
 // The background picture for a device pixel ratio, with that ratio set. At
-// 1 and 2 the compiled-in pictures (null if the resource is missing or has
-// the wrong size); at any other ratio painted once and kept, or, without the
-// pinned font, the 2x picture scaled.
+// the ratios of ArtworkTable::scales (within 1e-6) the compiled-in picture,
+// unscaled and inflated afresh on each call (null if the resource is missing
+// or has the wrong size); at any other ratio painted once and kept, or,
+// without the pinned font, the 2x picture scaled.
 QImage background(qreal ratio);
 
 // The icon in all its sizes.

@@ -29,9 +29,8 @@ bool savePng(QImage image, const QString &path)
 
 bool writeBackgrounds(const QDir &folder)
 {
-    for (int scale : ArtworkTable::scales) {
-        const QString name = scale == 1 ? QStringLiteral("background.png")
-                                        : QStringLiteral("background@%1x.png").arg(scale);
+    for (qreal scale : ArtworkTable::scales) {
+        const QString name = backgroundFileName(scale, QLatin1String("png"));
         if (!writeBackground(scale, folder.filePath(name)))
             return false;
     }

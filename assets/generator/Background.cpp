@@ -134,3 +134,10 @@ QImage paintBackground(qreal ratio)
     painter.end();
     return picture;
 }
+
+QString backgroundFileName(qreal ratio, QLatin1String extension)
+{
+    const QString base =
+        ratio == 1 ? QStringLiteral("background") : QStringLiteral("background@%1x").arg(ratio);
+    return base + QLatin1Char('.') + extension;
+}
