@@ -181,6 +181,34 @@ private slots:
             QVERIFY2(even, qPrintable(shown));
         }
     }
+
+    void scaledWithoutFont_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("from"); // the compiled-in picture scaled
+        QTest::newRow("0.9") << 0.9 << QSize(486, 363) << 1.0;
+        QTest::newRow("1.1") << 1.1 << QSize(594, 443) << 1.25;
+        QTest::newRow("2.1") << 2.1 << QSize(1134, 846) << 2.25;
+        QTest::newRow("2.75") << 2.75 << QSize(1485, 1108) << 3.0;
+        QTest::newRow("3.5") << 3.5 << QSize(1890, 1411) << 3.0;
+    }
+    // Without the pinned font: the nearest larger picture scaled down, so that
+    // as few thin strokes as can be are lost; above them all the largest.
+    void scaledWithoutFont()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, size);
+        QFETCH(qreal, from);
+        const QImage source = Artwork::background(from);
+        QVERIFY(!source.isNull());
+        const QImage picture = Artwork::scaledBackground(ratio);
+        QCOMPARE(picture.devicePixelRatio(), ratio);
+        const QString wrong = mismatch(
+            picture, source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+            [](QRgb) { return true; }, "scaled", "expected");
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
 };
 
 QTEST_MAIN(TestArtwork)

@@ -38,13 +38,12 @@ QImage shippedBackground(qreal scale)
 }
 
 // Painted with the generator's own code, so that lines and texts fall on
-// whole device pixels instead of being the 2x picture resampled.
+// whole device pixels instead of being a larger picture resampled.
 QImage paintedBackground(qreal ratio)
 {
     QImage picture = paintBackground(ratio);
     if (picture.isNull())
-        picture = shippedBackground(2).scaled(ArtworkTable::pictureSize * ratio,
-                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return Artwork::scaledBackground(ratio);
     picture.setDevicePixelRatio(ratio);
     return picture;
 }
@@ -71,6 +70,23 @@ QImage background(qreal ratio)
     if (found == painted.constEnd())
         found = painted.insert(ratio, paintedBackground(ratio));
     return *found;
+}
+
+QImage scaledBackground(qreal ratio)
+{
+    // Down from the nearest larger picture: thin strokes keep their ink,
+    // which scaling a smaller picture up would blur.
+    qreal from = ArtworkTable::scales.back();
+    for (qreal scale : ArtworkTable::scales) {
+        if (scale >= ratio) {
+            from = scale;
+            break;
+        }
+    }
+    QImage picture = shippedBackground(from).scaled(
+        ArtworkTable::pictureSize * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 QIcon icon()

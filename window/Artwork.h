@@ -13,8 +13,12 @@ namespace Artwork {
 // the ratios of ArtworkTable::scales (within 1e-6) the compiled-in picture,
 // unscaled and inflated afresh on each call (null if the resource is missing
 // or has the wrong size); at any other ratio painted once and kept, or,
-// without the pinned font, the 2x picture scaled.
+// without the pinned font, scaledBackground(ratio).
 QImage background(qreal ratio);
+
+// The nearest compiled-in picture at or above the ratio (the largest above
+// them all) scaled to it, with that ratio set.
+QImage scaledBackground(qreal ratio);
 
 // The icon in all its sizes.
 QIcon icon();
