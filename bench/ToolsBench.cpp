@@ -10,8 +10,8 @@
 #include "commands/SignatureCatalogue.h"
 #include "commands/SignatureSurface.h"
 #include "commands/ToTraditional.h"
+#include "platform/Clipboard.h"
 #include "platform/CodePage936.h"
-#include "platform/QtClipboard.h"
 #include "platform/TraditionalMapper.h"
 
 #include <QApplication>
@@ -126,7 +126,7 @@ int main(int argc, char *argv[])
     };
     const std::unique_ptr<CodePage936> codePage = createCodePage936();
     const std::unique_ptr<TraditionalMapper> mapper = createTraditionalMapper();
-    QtClipboard clipboard;
+    const std::unique_ptr<Clipboard> clipboard = createClipboard();
 
     for (const QString *text : {&full, &million}) {
         const QString size = QLocale(QLocale::English).toString(text->size());
@@ -153,7 +153,7 @@ int main(int argc, char *argv[])
     }
 
     row(QStringLiteral("copySignature, 32,767 characters"),
-        measure(fill(full), [&] { copySignature(surface, clipboard); }), QString());
+        measure(fill(full), [&] { copySignature(surface, *clipboard); }), QString());
 
     std::unique_ptr<TraditionalMapper> fresh;
     const auto freshMapper = [&](const QString &text) {

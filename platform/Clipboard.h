@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <memory>
+
 // The system clipboard, as far as the copy command needs it.
 class Clipboard
 {
@@ -13,3 +15,7 @@ public:
     // Puts the text on it as plain text; false when it could not be taken.
     virtual bool setText(const QString &text) = 0;
 };
+
+// The desktop's clipboard: Qt's on Linux, the Windows API's on Windows. Needs
+// a QGuiApplication.
+std::unique_ptr<Clipboard> createClipboard();

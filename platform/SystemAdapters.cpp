@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/DesktopUrlOpener.h"
 #include "platform/PlatformAdapters.h"
-#include "platform/QtClipboard.h"
 
 PlatformAdapters systemAdapters()
 {
     PlatformAdapters adapters;
     adapters.codePage = createCodePage936();
     adapters.mapper = createTraditionalMapper();
-    adapters.clipboard = std::make_unique<QtClipboard>();
+    adapters.clipboard = createClipboard();
     adapters.urlOpener = std::make_unique<DesktopUrlOpener>();
     return adapters;
 }

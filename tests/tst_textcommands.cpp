@@ -4,7 +4,6 @@
 #include "commands/ToTraditional.h"
 #include "FakeAdapters.h"
 #include "FakeSurface.h"
-#include "platform/QtClipboard.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -152,6 +151,12 @@ private slots:
         QFETCH(QString, box);
         QFETCH(int, refusal);
         QFETCH(QString, status);
+#ifdef Q_OS_WIN
+        // Offscreen, Qt's clipboard is not Windows'; the end-to-end test reads
+        // what the Windows clipboard got.
+        if (refusal == 0)
+            QSKIP("Windows' clipboard is checked from another program");
+#endif
         QClipboard *system = QGuiApplication::clipboard();
         QImage image(4, 4, QImage::Format_RGB32);
         image.fill(Qt::red);
@@ -160,11 +165,11 @@ private slots:
         FakeSurface surface;
         surface.box = box;
         surface.status = QStringLiteral("before");
-        QtClipboard real;
+        const std::unique_ptr<Clipboard> real = createClipboard();
         MemoryClipboard refusing;
         refusing.refuse = refusal == 1;
         refusing.refuseText = refusal == 2;
-        copySignature(surface, refusal ? static_cast<Clipboard &>(refusing) : real);
+        copySignature(surface, refusal ? static_cast<Clipboard &>(refusing) : *real);
         QCOMPARE(surface.status, status);
         QCOMPARE(surface.box, box);
         QCOMPARE(surface.boxWrites, 0);
