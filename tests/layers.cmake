@@ -24,7 +24,7 @@ endforeach()
 
 file(GLOB top RELATIVE ${SOURCE} ${SOURCE}/*)
 foreach(entry IN LISTS top)
-    if(IS_DIRECTORY ${SOURCE}/${entry} AND NOT entry MATCHES "^(\\..*|build|tests|bench|scripts|packaging|docs|config|cmake)$"
+    if(IS_DIRECTORY ${SOURCE}/${entry} AND NOT entry MATCHES "^(\\..*|build|tests|bench|scripts|packaging|depends|docs|config|cmake)$"
        AND NOT DEFINED rank_${entry})
         list(APPEND problems "folder ${entry}/ belongs to no layer")
     endif()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The real window: title, size and window-manager hints, cursors, links
-# handed to xdg-open, the first pair copied, and a close request ending the
+# handed to xdg-open, the first pair copied as it stands, spaced and
+# converted, and a close request ending the
 # program normally, which is when Qt hands the copied text to a clipboard
 # manager (and the sanitizer builds check for leaks).
 source "$(dirname "$0")/xvfb-session.sh"
@@ -66,9 +67,13 @@ sleep 0.3 # and no more
 
 xdotool windowfocus --sync "$window" key alt+1
 expect_copied "$first_pair" "Alt+1 then Alt+4 copied" xdotool key alt+4
+xdotool key alt+3
+expect_copied "$spaced_pair" "Alt+3 then Alt+4 copied" xdotool key alt+4
+xdotool key alt+2
+expect_copied "$traditional_spaced_pair" "Alt+2 then Alt+4 copied" xdotool key alt+4
 close_program "$x_probe" close "$window"
 [ -e "$work_dir/kept" ] ||
     fail "the manager was handed nothing: $(cat "$work_dir/manager.log" "$work_dir/program.log")"
-expect_bytes "$work_dir/kept" "$first_pair" "the clipboard manager kept"
+expect_bytes "$work_dir/kept" "$traditional_spaced_pair" "the clipboard manager kept"
 grep -q 'clipboard manager' "$work_dir/program.log" && fail "the program complained: $(cat "$work_dir/program.log")"
 echo "PASS: window"

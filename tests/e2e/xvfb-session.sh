@@ -12,6 +12,9 @@ title=Velmora2011.1
 app_id=example.korvane.velmora
 # What Alt+1 then Alt+4 put on the clipboard: the catalogue's first pair.
 first_pair=$'导演记忆中不该记录的回忆、悲伤，伤悲。习惯就好。  \r\n\r\n演绎悲伤里不配悲情的心伤、离别，别离。自然就好。'
+# Then Alt+3 and Alt+4, then Alt+2 and Alt+4: the same bytes on every platform.
+spaced_pair=$'导 演 记 忆 中 不 该 记 录 的 回 忆 、 悲 伤 ， 伤 悲 。 习 惯 就 好 。 \r \n \r \n 演 绎 悲 伤 里 不 配 悲 情 的 心 伤 、 离 别 ， 别 离 。 自 然 就 好 。'
+traditional_spaced_pair=$'導 演 記 憶 中 不 該 記 錄 的 回 憶 、 悲 傷 ， 傷 悲 。 習 慣 就 好 。 \r \n \r \n 演 繹 悲 傷 裏 不 配 悲 情 的 心 傷 、 離 別 ， 別 離 。 自 然 就 好 。'
 
 work_dir=$(mktemp -d)
 pids=()
@@ -107,14 +110,18 @@ expect_copied() {
     wait_until copied "${@:3}" || expect_bytes "$work_dir/copied" "$1" "$2"
 }
 
-# expect_picture PICTURE [SCALE]: the window, SCALE times its size, shows
-# PICTURE unscaled, pixel for pixel outside the text controls, and its face
-# in the column right of it.
+# expect_picture PICTURE [SCALE]: the window, SCALE (1, 1.25, 2 ...) times
+# its size, shows PICTURE unscaled, pixel for pixel outside the text controls
+# (and a pixel around them where SCALE puts their edges between pixels), and
+# its face in the columns right of it.
+scaled() { awk -v v="$1" -v s="$2" -v d="${3:-0}" 'BEGIN { x = v * s + d; printf "%d", x }'; }
 hide_controls() { # FILE SCALE: blacks out the text controls of a window-sized picture.
-    local draws=() x y w h
+    local draws=() x y w h margin=0
+    [ "$(scaled 1 "$2")" = "$(scaled 1 "$2" 0.999)" ] || margin=1
     for control in "$Text1" "$Text2" "$Label5"; do
         read -r x y w h <<<"$control"
-        draws+=(-draw "rectangle $((x * $2)),$((y * $2)) $(((x + w) * $2)),$(((y + h) * $2))")
+        draws+=(-draw "rectangle $(scaled "$x" "$2" -$margin),$(scaled "$y" "$2" -$margin) $(
+            scaled $((x + w)) "$2" $((margin * 2))),$(scaled $((y + h)) "$2" $((margin * 2)))")
     done
     convert "$1" -fill black "${draws[@]}" "$1"
 }
@@ -126,15 +133,18 @@ shows_picture() {
     [ "${differing%% *}" = 0 ]
 }
 expect_picture() {
-    local scale=${2:-1} width=$((540 * ${2:-1})) height=$((398 * ${2:-1})) size colours
+    local scale=${2:-1} width height size face colours
+    width=$(identify -format %w "$1")
+    height=$(scaled 398 "$scale" 0.5)
     size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
-    [ "$size" = "$((541 * scale))x$height" ] || fail "window at scale $scale is $size"
+    [ "$size" = "$(scaled 541 "$scale" 0.5)x$height" ] || fail "window at scale $scale is $size"
+    face=$((${size%x*} - width))
     convert "$1" -crop "${width}x${height}+0+0" +repage "$work_dir/expected.png"
     hide_controls "$work_dir/expected.png" "$scale"
     # The first frame may still be on its way.
     wait_until shows_picture || fail "scale $scale: $differing pixels differ from $(basename "$1")"
-    colours=$(convert "$work_dir/window.png" -crop "${scale}x${height}+${width}+0" -format %k info:)
-    [ "$colours" = 1 ] || fail "scale $scale: the column right of the picture has $colours colours"
+    colours=$(convert "$work_dir/window.png" -crop "${face}x${height}+${width}+0" -format %k info:)
+    [ "$colours" = 1 ] || fail "scale $scale: the columns right of the picture have $colours colours"
 }
 
 # centre NAME: the middle of a control, relative to the window.
