@@ -60,10 +60,12 @@ private slots:
             row(file, "ProductVersion", QStringLiteral("2011.01"));
             row(file, "ProductName", QStringLiteral("Velmora"));
             row(file, "CompanyName", QStringLiteral("www.korvane.example"));
+            row(file, "LegalCopyright", QStringLiteral("Copyright (c) 2026 Korvane"));
         }
         row("program", "InternalName", QStringLiteral("Velmora"));
         row("program", "OriginalFilename", QStringLiteral("Velmora.exe"));
         row("installer", "OriginalFilename", QStringLiteral("velmora-2011.1.0.0-win64-setup.exe"));
+        row("program", "FileDescription", QStringLiteral(u"Velmora 情侣签名小工具"));
         row("installer", "FileDescription", QStringLiteral(u"Velmora 安装程序"));
     }
     // The strings in the block of Chinese (PRC), Unicode.

@@ -1,9 +1,12 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into the program's folder FOLDER, stripped, and makes the
 # installer INSTALLER (with makensis from TEMPLATE) and the zip ZIP of it.
+# EPOCH is the time every file takes, and strip stamps.
 # cmake -DBUILD=... -DFOLDER=... -DINSTALLER=... -DZIP=... -DMAKENSIS=... -DSTRIP=... -DTEMPLATE=...
-#       -DICON=... -DVERSION=... -DSHORT_VERSION=... -DCOMPANY=... -P Package.cmake
+#       -DICON=... -DVERSION=... -DSHORT_VERSION=... -DCOMPANY=... -DTITLE=...
+#       -DEPOCH=... -DZIP_PROGRAM=... -P Package.cmake
 cmake_minimum_required(VERSION 3.25)
+set(ENV{SOURCE_DATE_EPOCH} ${EPOCH})
 file(REMOVE_RECURSE ${FOLDER})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${FOLDER} --strip
                 OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
@@ -16,6 +19,8 @@ file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${FOLDER} ${FOLDER}/*)
 list(SORT files)
 set(INSTALL_FILES "")
 set(UNINSTALL_FILES "")
+set(UNINSTALL_FOLDERS "")
+set(CHECK_FILES "")
 set(folders)
 set(current "")
 set(size 0)
@@ -31,6 +36,7 @@ foreach(file IN LISTS files)
     endif()
     string(APPEND INSTALL_FILES "    File \"${FOLDER}/${file}\"\n")
     string(APPEND UNINSTALL_FILES "    Delete \"${windows_file}\"\n")
+    string(APPEND CHECK_FILES "    !insertmacro CHECK_FREE \"${windows_file}\"\n")
     file(SIZE ${FOLDER}/${file} bytes)
     math(EXPR size "${size} + ${bytes}")
 endforeach()
@@ -40,7 +46,7 @@ list(REMOVE_DUPLICATES folders)
 list(REMOVE_ITEM folders "$INSTDIR")
 list(SORT folders ORDER DESCENDING)
 foreach(folder IN LISTS folders)
-    string(APPEND UNINSTALL_FILES "    RMDir \"${folder}\"\n")
+    string(APPEND UNINSTALL_FOLDERS "    RMDir \"${folder}\"\n")
 endforeach()
 math(EXPR SIZE_KB "(${size} + 1023) / 1024")
 
@@ -53,8 +59,19 @@ get_filename_component(INSTALLER_NAME ${INSTALLER} NAME)
 configure_file(${TEMPLATE} ${work}/installer.nsi @ONLY)
 execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 ${work}/installer.nsi COMMAND_ERROR_IS_FATAL ANY)
 
+# The zip: its entries in sorted order, each with the same time, the usual
+# permissions and no owner or extra time fields, its DOS times in UTC, so that
+# neither the clock, the time zone nor the umask leaves a trace in it.
 get_filename_component(parent ${FOLDER} DIRECTORY)
 get_filename_component(name ${FOLDER} NAME)
-file(REMOVE ${ZIP})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${name}
+file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE ${parent} ${FOLDER}/*)
+list(SORT entries)
+set(listing ${work}/zip-entries.txt)
+list(JOIN entries "\n" listing_text)
+file(WRITE ${listing} "${listing_text}\n")
+execute_process(COMMAND chmod -R u=rwX,go=rX ${FOLDER} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND touch -h -d @${EPOCH} ${FOLDER} ${entries}
                 WORKING_DIRECTORY ${parent} COMMAND_ERROR_IS_FATAL ANY)
+file(REMOVE ${ZIP})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${ZIP_PROGRAM} -X -D -q ${ZIP} -@
+                WORKING_DIRECTORY ${parent} INPUT_FILE ${listing} COMMAND_ERROR_IS_FATAL ANY)

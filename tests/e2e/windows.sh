@@ -1,54 +1,47 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The Windows installer and zip under Wine, on a private Xvfb, in a fresh
-# prefix of the test's own: a silent install, twice, the second over the
-# first; the installed program's window, picture, clipboard, conversion and
-# links, and WM_CLOSE ending it with status 0; the missing-dictionary report;
-# a silent uninstall that leaves nothing of Velmora and nothing else; the zip
-# run from a folder with a blank and Chinese characters in its path, where it
-# converts and writes nothing. Wine's X clipboard bridge turns CR LF into LF.
-#   windows.sh INSTALLER ZIP LAYOUT-DUMP.EXE BACKGROUND.PNG
+# The Windows installer under Wine, on a private Xvfb, in a fresh prefix of
+# the test's own: silent installs over an earlier one and over a running,
+# older Velmora, which they close and replace; the installed program's
+# window, picture, clipboard as Windows programs read it, conversion and
+# links; missing dictionaries reported; a reinstall elsewhere removing the
+# old folder; the uninstaller and the installer failing, with a non-zero
+# status and nothing removed, while another program holds a file; the silent
+# uninstaller removing a running Velmora and nothing of the user's.
+#   windows.sh INSTALLER ZIP LAYOUT-DUMP.EXE PROBE.EXE ASSETS
 source "$(dirname "$0")/xvfb-session.sh"
 installer=$1
 zip=$2
-layout_dump=$3
-background=$4
-
-# Wine as on a Chinese Windows, with code page 936 for narrow strings: from a
-# Chinese locale, made here for Wine alone.
-localedef -i zh_CN -f UTF-8 "$work_dir/zh_CN.UTF-8" || fail "cannot make the zh_CN.UTF-8 locale"
-wine=(env LOCPATH="$work_dir" LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 /usr/lib/wine/wine64)
-export HOME="$work_dir/home" WINEPREFIX="$work_dir/prefix" WINEDEBUG=-all
-# No Mono or Gecko to offer, and no desktop menu entries made from the shortcut.
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
-mkdir -p "$HOME/bin"
-trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
-"${wine[@]}" wineboot --init >/dev/null 2>&1 || fail "wineboot could not make a prefix"
-source <("${wine[@]}" "$layout_dump" | tr -d '\r')
-
-# Wine hands web addresses to xdg-open.
-cat >"$HOME/bin/xdg-open" <<STANDIN
-#!/bin/sh
-printf '%s\n' "\$*" >>"$work_dir/opened"
-STANDIN
-chmod +x "$HOME/bin/xdg-open"
-export PATH="$HOME/bin:$PATH"
-unset BROWSER
+assets=$5
+source "$(dirname "$0")/wine-session.sh" "$3" "$4"
 
 folder="$WINEPREFIX/drive_c/Program Files/Velmora"
+other="$WINEPREFIX/drive_c/Velmora"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
+(cd "$work_dir" && cmake -E tar xf "$zip" Velmora/Velmora.exe) || fail "no Velmora.exe in the zip"
+
+# install ARGUMENTS... / uninstall FOLDER: their exit status is the test's.
+install() { "${wine[@]}" "$installer" /S "$@"; }
+uninstall_in_place() { "${wine[@]}" "${1//\//\\}\\uninstall.exe" /S "_?=${1//\//\\}"; }
+entry() { "${wine[@]}" reg query "$key" 2>/dev/null | tr -d '\r' | tr -s ' '; }
+# status_picture FILE: the status line as the window shows it now.
+status_picture() {
+    local x y w h
+    read -r x y w h <<<"$Label5"
+    import -silent -window "$window" "$work_dir/window.png"
+    convert "$work_dir/window.png" -crop "${w}x$h+$x+$y" +repage "$1"
+}
 
 for run in first second; do
-    "${wine[@]}" "$installer" /S && wineserver -w || fail "the $run silent install failed"
+    install && wineserver -w || fail "the $run silent install failed"
 done
 [ -e "$shortcut" ] || fail "no Start-menu shortcut: $(find "$WINEPREFIX/drive_c" -name '*.lnk')"
-entry=$("${wine[@]}" reg query "$key" | tr -d '\r' | tr -s ' ')
 for value in "DisplayName REG_SZ Velmora" "DisplayVersion REG_SZ 2011.1.0.0" \
     "Publisher REG_SZ www.korvane.example" 'DisplayIcon REG_SZ C:\Program Files\Velmora\Velmora.exe,0' \
     'UninstallString REG_SZ "C:\Program Files\Velmora\uninstall.exe"' \
     'QuietUninstallString REG_SZ "C:\Program Files\Velmora\uninstall.exe" /S' "EstimatedSize REG_DWORD 0x"; do
-    grep -qF " $value" <<<"$entry" || fail "Apps & features lacks '$value': $entry"
+    grep -qF " $value" <<<"$(entry)" || fail "Apps & features lacks '$value': $(entry)"
 done
 
 start_xvfb
@@ -67,10 +60,29 @@ status_shown() {
     [ -n "$ink" ]
 }
 
+# An older Velmora.exe (a byte longer), running, as the next install finds it.
+printf 'x' >>"$folder/Velmora.exe"
 start_program "${wine[@]}" 'C:\Program Files\Velmora\Velmora.exe'
-expect_picture "$background"
+velmora=${pids[-1]}
+expect_picture "$assets/background.png"
+# The copy replaces an image, and Windows programs read the box's text as it stands.
+"${wine[@]}" "$probe" put-image || fail "the probe could not put an image on the clipboard"
 xdotool windowfocus --sync "$window" key alt+1
-expect_copied "${first_pair//$'\r'/}" "Alt+1 then Alt+4 copied" xdotool key alt+4
+expect_copied "$first_pair" "Alt+1 then Alt+4 copied" xdotool key alt+4
+grep -qxE '2|8|17' "$work_dir/formats" && fail "the image survived the copy: formats $(tr '\n' ' ' <"$work_dir/formats")"
+xdotool key alt+3
+expect_copied "$spaced_pair" "Alt+3 then Alt+4 copied" xdotool key alt+4
+xdotool key alt+2
+expect_copied "$traditional_spaced_pair" "Alt+2 then Alt+4 copied" xdotool key alt+4
+# While another program holds the clipboard the copy says it failed.
+status_picture "$work_dir/copied.png"
+hold hold-clipboard 3
+xdotool key alt+4
+sleep 1
+status_picture "$work_dir/refused.png"
+[ "$(compare -metric AE "$work_dir/copied.png" "$work_dir/refused.png" null: 2>&1)" != 0 ] ||
+    fail "the status line still says the copy succeeded while the clipboard was held"
+stop_program
 paste_and_convert
 wait_until status_shown || fail "no message after 转繁体"
 converted_ink=$ink
@@ -80,7 +92,12 @@ xdotool key alt+5 alt+6 alt+7
 printf '%s\n' http://www.korvane.example/{Article/fantizi,fenzu,gexing/haoting}/ >"$work_dir/links"
 links_opened() { sort "$work_dir/opened" 2>/dev/null | cmp -s "$work_dir/links"; }
 wait_until links_opened || fail "Alt+5, 6 and 7 opened: $(cat "$work_dir/opened" 2>&1)"
-close_program "${wine[@]}" taskkill /im Velmora.exe
+
+# The silent install closes the running program and replaces its files.
+install || fail "the silent install over a running Velmora exited with $?"
+state=$(ps -o stat= -p "$velmora" || true)
+[ -z "$state" ] || [[ $state == Z* ]] || fail "the install left Velmora running"
+cmp -s "$folder/Velmora.exe" "$work_dir/Velmora/Velmora.exe" || fail "the older Velmora.exe was not replaced"
 
 # Without its dictionaries 转繁体 keeps the box and says so: a longer message
 # than the success's, in the status line's blue.
@@ -92,22 +109,35 @@ wait_until status_shown && [ "$ink" -gt "$converted_ink" ] ||
 expect_copied '头发' "the box after 转繁体 without dictionaries" xdotool key alt+4
 close_program "${wine[@]}" taskkill /im Velmora.exe
 
-# The uninstaller leaves a file of the user's, and nothing of Velmora's.
-echo mine >"$folder/mine.txt"
-"${wine[@]}" "$folder/uninstall.exe" /S && wineserver -w || fail "the silent uninstall failed"
-left=$(cd "$folder" && find . ! -name . ! -name mine.txt)
-[ -z "$left" ] && [ -e "$folder/mine.txt" ] || fail "after uninstalling, the folder holds: $left"
-[ ! -e "$shortcut" ] || fail "the Start-menu shortcut is left"
-"${wine[@]}" reg query "$key" >/dev/null 2>&1 && fail "the Apps & features entry is left"
+# Installed elsewhere, the old folder goes.
+install '/D=C:\Velmora' || fail "the install into C:\\Velmora failed"
+[ -e "$other/Velmora.exe" ] && [ ! -e "$folder" ] || fail "after moving, the old folder holds: $(ls -R "$folder")"
 
-# The zip, unpacked where the path has a blank and Chinese characters.
-portable="$work_dir/绿色 软件"
-mkdir "$portable"
-(cd "$portable" && cmake -E tar xf "$zip") || fail "cannot unpack the zip"
-before=$(find "$portable" -printf '%p %s %T@\n' | sort)
-start_program "${wine[@]}" "$portable/Velmora/Velmora.exe"
-paste_and_convert
-expect_copied '頭髮' "the zip's program after 转繁体" xdotool key alt+4
-close_program "${wine[@]}" taskkill /im Velmora.exe
-[ "$(find "$portable" -printf '%p %s %T@\n' | sort)" = "$before" ] || fail "the zip's program wrote into its folder"
+# While another program holds a DLL, neither the uninstaller nor a new
+# install removes anything, and both say so in their status.
+hold hold-file 'C:\Velmora\Qt6Core.dll' 60
+uninstall_in_place C:/Velmora && fail "the uninstaller succeeded while Qt6Core.dll was held"
+install && fail "the install succeeded while Qt6Core.dll of the earlier one was held"
+[ -e "$other/Velmora.exe" ] && entry | grep -q 'C:\\Velmora' || fail "a failed run removed Velmora: $(ls "$other")"
+stop_program
+# Free again, the same command succeeds; run in place it leaves itself.
+uninstall_in_place C:/Velmora || fail "the uninstaller run in place exited with $?"
+[ "$(ls "$other")" = uninstall.exe ] && ! entry >/dev/null || fail "after uninstalling in place: $(ls "$other")"
+install '/D=C:\Velmora' || fail "the install into C:\Velmora failed"
+
+# The silent uninstaller closes the running program and leaves a file of the
+# user's, and nothing of Velmora's.
+echo mine >"$other/mine.txt"
+start_program "${wine[@]}" 'C:\Velmora\Velmora.exe'
+"${wine[@]}" "$other/uninstall.exe" /S && wineserver -w || fail "the silent uninstall failed"
+left=$(cd "$other" && find . ! -name . ! -name mine.txt)
+[ -z "$left" ] && [ -e "$other/mine.txt" ] || fail "after uninstalling, the folder holds: $left"
+[ ! -e "$shortcut" ] || fail "the Start-menu shortcut is left"
+entry >/dev/null && fail "the Apps & features entry is left"
+
+# A file the installer must replace, held open: the install fails.
+mkdir -p "$folder" && echo mine >"$folder/Qt6Core.dll"
+hold hold-file 'C:\Program Files\Velmora\Qt6Core.dll' 60
+install && fail "the install succeeded though it could not write Qt6Core.dll"
+stop_program
 echo "PASS: windows"
