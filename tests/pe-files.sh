@@ -20,20 +20,14 @@ failures=()
 checked=0
 while IFS= read -r -d '' file; do
     checked=$((checked + 1))
-    name=${file#"$folder"/}
-    header=$("$objdump" -p "$file") || { failures+=("$name: not a PE file objdump reads"); continue; }
+    header=$("$objdump" -p "$file") || header=""
     for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
-        grep -qw "$flag" <<<"$header" || failures+=("$name: no $flag")
+        grep -qw "$flag" <<<"$header" || failures+=("${file#"$folder"/}: no $flag")
     done
-    while read -r dll; do
-        dll=${dll,,}
-        [[ $system_dlls == *" ${dll%.dll} "* || $shipped == *" $dll "* ]] || failures+=("$name imports $dll")
-    done < <(sed -n 's/^\s*DLL Name: //p' <<<"$header")
+    for dll in $(sed -n 's/^\s*DLL Name: //p' <<<"$header" | tr 'A-Z' 'a-z'); do
+        [[ $system_dlls == *" ${dll%.dll} "* || $shipped == *" $dll "* ]] || failures+=("${file#"$folder"/} imports $dll")
+    done
 done < <(find "$folder" "$installer" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
-
-[ "$checked" -ge 9 ] || failures+=("only $checked PE files found in $folder and $installer")
-if [ ${#failures[@]} -gt 0 ]; then
-    printf 'FAIL: %s\n' "${failures[@]}" >&2
-    exit 1
-fi
+[ "$checked" -ge 9 ] || failures+=("only $checked PE files in $folder and $installer")
+[ ${#failures[@]} -eq 0 ] || { printf 'FAIL: %s\n' "${failures[@]}" >&2; exit 1; }
 echo "PASS: $checked PE files"

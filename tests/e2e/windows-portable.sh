@@ -24,10 +24,6 @@ unpack() {
         "$1/Velmora/Velmora.exe"
     ! grep -q activeCodePage "$1/Velmora/Velmora.exe" || fail "the code page element is still in the manifest"
 }
-paste_and_convert() {
-    printf '头发' | xclip -selection clipboard -i >/dev/null 2>&1
-    xdotool windowfocus --sync "$window" key ctrl+a ctrl+v alt+2
-}
 
 for portable in "$work_dir/便携 版/目录 一" "$work_dir/휴대용"; do
     unpack "$portable"
@@ -62,14 +58,12 @@ text_whole() {
 "${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'AR PL UMing CN' /f >/dev/null 2>&1 &&
     "${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 宋体 /d 'AR PL UMing CN' /f >/dev/null 2>&1 ||
     fail "cannot register a Song face for SimSun"
-for scale in 1 1.25 1.5; do
+for picture in background.png background@1.25x.png background@1.5x.png; do
+    scale=$(sed -n 's/.*@\(.*\)x.png/\1/p' <<<"$picture") && scale=${scale:-1}
     set_display_scale "$(scaled 100 "$scale")"
-    picture=$assets/background.png
-    [ "$scale" = 1 ] || picture=$assets/background@${scale}x.png
     start_program "${wine[@]}" "$work_dir/휴대용/Velmora/Velmora.exe"
-    expect_picture "$picture" "$scale"
-    text_whole "$scale" Text1
-    text_whole "$scale" Text2
+    expect_picture "$assets/$picture" "$scale"
+    text_whole "$scale" Text1 && text_whole "$scale" Text2
     close_program "${wine[@]}" taskkill /im Velmora.exe
 done
 echo "PASS: windows-portable"

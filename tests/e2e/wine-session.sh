@@ -48,6 +48,12 @@ set_display_scale() {
         >/dev/null 2>&1 && wineserver -w || fail "cannot set the display scale to $1 %"
 }
 
+# paste_and_convert: 头发 pasted over the box's text, then 转繁体.
+paste_and_convert() {
+    printf '头发' | xclip -selection clipboard -i >/dev/null 2>&1
+    xdotool windowfocus --sync "$window" key ctrl+a ctrl+v alt+2
+}
+
 # hold WHAT...: the probe holds the clipboard or a file until stop_program.
 hold() {
     "${wine[@]}" "$probe" "$@" >"$work_dir/hold.log" 2>&1 &
