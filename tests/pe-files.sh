@@ -3,7 +3,8 @@
 # Every PE file the Windows release ships, as a release engineer checks it:
 # address space layout randomisation with high entropy (DYNAMIC_BASE,
 # HIGH_ENTROPY_VA), data execution prevention (NX_COMPAT), and imports of no
-# DLL but Windows' own and those shipped beside it.
+# DLL but Windows' own and those shipped beside it; and Velmora.exe's stack
+# protector.
 #   pe-files.sh OBJDUMP PROGRAM-FOLDER INSTALLER
 set -euo pipefail
 objdump=$1
@@ -28,6 +29,8 @@ while IFS= read -r -d '' file; do
         [[ $system_dlls == *" ${dll%.dll} "* || $shipped == *" $dll "* ]] || failures+=("${file#"$folder"/} imports $dll")
     done
 done < <(find "$folder" "$installer" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+# Velmora's own code checks its stack, as the stack protector makes it.
+grep -qw __stack_chk_fail <<<"$("$objdump" -p "$folder/Velmora.exe")" || failures+=("Velmora.exe: no stack protector")
 [ "$checked" -ge 9 ] || failures+=("only $checked PE files in $folder and $installer")
 [ ${#failures[@]} -eq 0 ] || { printf 'FAIL: %s\n' "${failures[@]}" >&2; exit 1; }
 echo "PASS: $checked PE files"
