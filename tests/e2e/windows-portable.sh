@@ -37,11 +37,12 @@ for portable in "$work_dir/便携 版/目录 一" "$work_dir/휴대용"; do
 done
 
 # text_whole SCALE CONTROL: the control's text (right of where the caret
-# blinks) is inked from below its top row and as many rows high as at 100 %
-# times SCALE, less one: text cut off by the control's edge would fall short.
-declare -A rows_at_1=([Text1]=12 [Text2]=10) # at 100 %, the glyphs' size less three, plus one
+# blinks) is inked from below its top row, and its Song glyphs, 14 pixels in
+# the box and 12 in the strip at 100 %, are SCALE times as high, less up to
+# three rows: a glyph cut off by the control's edge, or too large, is not.
+declare -A glyph_pixels=([Text1]=14 [Text2]=12)
 text_whole() {
-    local x y w h x0 y0 height ink first last needed
+    local x y w h x0 y0 height ink first last glyph
     read -r x y w h <<<"${!2}"
     x0=$(scaled $((x + 8)) "$1" 0.999) y0=$(scaled "$y" "$1" 0.999)
     height=$(($(scaled $((y + h)) "$1") - y0))
@@ -50,10 +51,10 @@ text_whole() {
         -colorspace gray -threshold 60% -negate -scale "1x$height!" -threshold 0 txt:- |
         awk -F'[,:]' '/gray\(255\)/ { if (first == "") first = $2; last = $2 } END { print first, last }')
     read -r first last <<<"$ink"
-    needed=$(scaled "${rows_at_1[$2]}" "$1" -1)
-    [ -n "$first" ] && [ "$first" -gt 0 ] && [ $((last - first + 1)) -ge "$needed" ] ||
-        fail "at $1 the ink of $2 fills rows ${first:-none} to ${last:-none} of 0 to $((height - 1)), $needed needed"
-    [ "$1" != 1 ] || rows_at_1[$2]=$((last - first + 1))
+    glyph=$(scaled "${glyph_pixels[$2]}" "$1" 0.5)
+    [ -n "$first" ] && [ "$first" -gt 0 ] && [ $((last - first + 1)) -le "$glyph" ] &&
+        [ $((last - first + 1)) -ge $((glyph - 3)) ] ||
+        fail "at $1 the ink of $2 fills rows ${first:-none} to ${last:-none} of 0 to $((height - 1)), glyphs $glyph high"
 }
 "${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'AR PL UMing CN' /f >/dev/null 2>&1 &&
     "${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 宋体 /d 'AR PL UMing CN' /f >/dev/null 2>&1 ||

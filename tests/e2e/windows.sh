@@ -82,7 +82,9 @@ printf '%s\n' http://www.korvane.example/{Article/fantizi,fenzu,gexing/haoting}/
 links_opened() { sort "$work_dir/opened" 2>/dev/null | cmp -s "$work_dir/links"; }
 wait_until links_opened || fail "Alt+5, 6 and 7 opened: $(cat "$work_dir/opened" 2>&1)"
 
-# The silent install closes the running program and replaces its files.
+# The silent install closes the running program and replaces its files,
+# itself, as no earlier uninstaller is registered to.
+"${wine[@]}" reg delete "$key" /f >/dev/null 2>&1 || fail "cannot remove the Apps & features entry"
 install || fail "the silent install over a running Velmora exited with $?"
 state=$(ps -o stat= -p "$velmora" || true)
 [ -z "$state" ] || [[ $state == Z* ]] || fail "the install left Velmora running"
@@ -118,7 +120,7 @@ install '/D=C:\Velmora' || fail "the install into C:\Velmora failed"
 # user's, and nothing of Velmora's.
 echo mine >"$other/mine.txt"
 start_program "${wine[@]}" 'C:\Velmora\Velmora.exe'
-"${wine[@]}" "$other/uninstall.exe" /S && wineserver -w || fail "the silent uninstall failed"
+"${wine[@]}" "$other/uninstall.exe" /S && timeout 60 wineserver -w || fail "the silent uninstall failed or left a program running"
 left=$(cd "$other" && find . ! -name . ! -name mine.txt)
 [ -z "$left" ] && [ -e "$other/mine.txt" ] || fail "after uninstalling, the folder holds: $left"
 [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is left"

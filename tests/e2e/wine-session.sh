@@ -38,7 +38,7 @@ unset BROWSER
 # the X clipboard would have turned CR LF into LF.
 read_clipboard=(windows_clipboard)
 windows_clipboard() {
-    "${wine[@]}" "$probe" clipboard "Z:$work_dir/unicode-text" >"$work_dir/formats" 2>/dev/null &&
+    "${wine[@]}" "$probe" clipboard "Z:$work_dir/unicode-text" 2>/dev/null | tr -d '\r' >"$work_dir/formats" &&
         iconv -f UTF-16LE -t UTF-8 "$work_dir/unicode-text"
 }
 
