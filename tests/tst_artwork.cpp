@@ -188,9 +188,7 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<qreal>("from"); // the compiled-in picture scaled
         QTest::newRow("0.9") << 0.9 << QSize(486, 363) << 1.0;
-        QTest::newRow("1.1") << 1.1 << QSize(594, 443) << 1.25;
         QTest::newRow("2.1") << 2.1 << QSize(1134, 846) << 2.25;
-        QTest::newRow("2.75") << 2.75 << QSize(1485, 1108) << 3.0;
         QTest::newRow("3.5") << 3.5 << QSize(1890, 1411) << 3.0;
     }
     // Without the pinned font: the nearest larger picture scaled down, so that

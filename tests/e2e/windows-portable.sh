@@ -56,12 +56,11 @@ text_whole() {
         [ $((last - first + 1)) -ge $((glyph - 3)) ] ||
         fail "at $1 the ink of $2 fills rows ${first:-none} to ${last:-none} of 0 to $((height - 1)), glyphs $glyph high"
 }
-"${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'AR PL UMing CN' /f >/dev/null 2>&1 &&
-    "${wine[@]}" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 宋体 /d 'AR PL UMing CN' /f >/dev/null 2>&1 ||
-    fail "cannot register a Song face for SimSun"
+for name in SimSun 宋体; do set_value 'HKCU\Software\Wine\Fonts\Replacements' $name REG_SZ 'AR PL UMing CN'; done
 for picture in background.png background@1.25x.png background@1.5x.png; do
     scale=$(sed -n 's/.*@\(.*\)x.png/\1/p' <<<"$picture") && scale=${scale:-1}
-    set_display_scale "$(scaled 100 "$scale")"
+    # Windows' display scale, as its settings write it: 96, 120 or 144 dots per inch.
+    set_value 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$(scaled 96 "$scale")"
     start_program "${wine[@]}" "$work_dir/휴대용/Velmora/Velmora.exe"
     expect_picture "$assets/$picture" "$scale"
     text_whole "$scale" Text1 && text_whole "$scale" Text2

@@ -42,10 +42,9 @@ windows_clipboard() {
         iconv -f UTF-16LE -t UTF-8 "$work_dir/unicode-text"
 }
 
-# set_display_scale PERCENT: Windows' display scale, as its settings set it.
-set_display_scale() {
-    "${wine[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $(($1 * 96 / 100)) /f \
-        >/dev/null 2>&1 && wineserver -w || fail "cannot set the display scale to $1 %"
+# set_value KEY NAME TYPE DATA: a registry value, in place once Wine has written it.
+set_value() {
+    "${wine[@]}" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 && wineserver -w || fail "cannot set $1\\$2"
 }
 
 # paste_and_convert: 头发 pasted over the box's text, then 转繁体.

@@ -116,8 +116,7 @@ expect_copied() {
 # its face in the columns right of it.
 scaled() { awk -v v="$1" -v s="$2" -v d="${3:-0}" 'BEGIN { x = v * s + d; printf "%d", x }'; }
 hide_controls() { # FILE SCALE: blacks out the text controls of a window-sized picture.
-    local draws=() x y w h margin=0
-    [ "$(scaled 1 "$2")" = "$(scaled 1 "$2" 0.999)" ] || margin=1
+    local draws=() x y w h margin=$(($(scaled 1 "$2" 0.999) - $(scaled 1 "$2")))
     for control in "$Text1" "$Text2" "$Label5"; do
         read -r x y w h <<<"$control"
         draws+=(-draw "rectangle $(scaled "$x" "$2" -$margin),$(scaled "$y" "$2" -$margin) $(
