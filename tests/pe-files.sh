@@ -13,7 +13,7 @@ installer=$3
 
 # Windows' own DLLs that the program, Qt and the runtimes may load.
 system_dlls=" $(echo advapi32 authz comctl32 comdlg32 d2d1 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32 mpr \
-    msvcrt netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm ws2_32 \
+    d3d12 msvcrt netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm ws2_32 \
     wtsapi32 api-ms-win-core-synch-l1-2-0 api-ms-win-core-winrt-l1-1-0 api-ms-win-core-winrt-string-l1-1-0) "
 shipped=" $(find "$folder" -name '*.dll' -printf '%f\n' | tr 'A-Z\n' 'a-z ') "
 
