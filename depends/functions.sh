@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 # What every recipe of depends/packages shares: fetching sources and checking
-# them, applying the recipe's patches, and configuring a CMake cross build so
-# that its output does not depend on where or when it was built. Part of every
-# package's cache key, as is the recipe itself.
+# them, applying the recipe's patches, and the time its files take, so that
+# its output does not depend on where or when it was built. Part of every
+# package's cache key, as is the recipe itself; hosts/HOST.sh configures the
+# cross build (host_cmake).
 
 log() { echo "depends: $*" >&2; }
 fail() {
@@ -48,13 +49,20 @@ fetch_npm() {
     tar -xzf "$tarball" -C "$4" --strip-components=1
 }
 
-# apply_patches FOLDER: the recipe's patches (patches/NAME/*.patch, in name
-# order); one that no longer applies stops the build.
+# apply_patches FOLDER [SERIES...]: the recipe's patches for every host
+# (patches/NAME/*.patch), then this host's (patches/NAME/HOST/*.patch), then
+# those of each SERIES the recipe names (patches/NAME/HOST/SERIES/*.patch,
+# for one version of the sources), each in name order; one that no longer
+# applies stops the build.
 apply_patches() {
-    local patch
-    for patch in "$depends/patches/$name"/*.patch; do
+    local folder=$1 patch series
+    local patches=("$depends/patches/$name"/*.patch "$depends/patches/$name/$host"/*.patch)
+    for series in "${@:2}"; do
+        patches+=("$depends/patches/$name/$host/$series"/*.patch)
+    done
+    for patch in "${patches[@]}"; do
         [ -e "$patch" ] || continue
-        patch -d "$1" -p1 --forward --batch --no-backup-if-mismatch <"$patch" >"$work/patch.log" 2>&1 ||
+        patch -d "$folder" -p1 --forward --batch --no-backup-if-mismatch <"$patch" >"$work/patch.log" 2>&1 ||
             fail "$(basename "$patch") no longer applies to $name $version" "$work/patch.log"
     done
 }
@@ -70,15 +78,4 @@ use_source_date() {
         SOURCE_DATE_EPOCH=$(find "$1" -type f -printf '%T@\n' | sort -n | tail -n1 | cut -d. -f1)
     fi
     export SOURCE_DATE_EPOCH
-}
-
-# cross_cmake SOURCE BUILD ARGS...: configures a release build for
-# x86_64-w64-mingw32 whose files name the work folder as /build, so that the
-# cache's place on this machine is in none of them.
-cross_cmake() {
-    local source=$1 build=$2
-    shift 2
-    cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/WindowsToolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=/build" -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=/build" \
-        -S "$source" -B "$build" "$@"
 }

@@ -20,7 +20,7 @@ build() {
     fetch_npm opencc "$version" "$integrity" "$source"
     apply_patches "$source"
     use_source_date "$source"
-    cross_cmake "$depends/opencc" "$work/build" -DOPENCC_SOURCE="$source" -DOPENCC_VERSION="$version" \
+    host_cmake "$depends/opencc" "$work/build" -DOPENCC_SOURCE="$source" -DOPENCC_VERSION="$version" \
         -DMARISA_VERSION="${versions[marisa]}" -DDARTS_VERSION="${versions[darts-clone]}" \
         -DRAPIDJSON_VERSION="${versions[rapidjson]}" -DCMAKE_INSTALL_PREFIX="$prefix" >"$work/build.log" 2>&1 &&
         cmake --build "$work/build" --parallel "$(nproc)" >>"$work/build.log" 2>&1 ||
