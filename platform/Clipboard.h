@@ -16,6 +16,6 @@ public:
     virtual bool setText(const QString &text) = 0;
 };
 
-// The desktop's clipboard: Qt's on Linux, the Windows API's on Windows. Needs
-// a QGuiApplication.
+// The system clipboard: Qt's on Linux, the Windows API's on Windows, the
+// browser's on the web. Needs a QGuiApplication.
 std::unique_ptr<Clipboard> createClipboard();

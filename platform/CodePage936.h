@@ -17,5 +17,6 @@ public:
     virtual QByteArray encodeChar(char32_t codePoint) const = 0;
 };
 
-// ICU's table of Windows' code page 936, opened on first use.
+// Windows' code page 936: ICU's table, opened on first use; Windows' own;
+// or, on the web, a table made from ICU's when the program is built.
 std::unique_ptr<CodePage936> createCodePage936();

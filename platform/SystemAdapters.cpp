@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "platform/DesktopUrlOpener.h"
 #include "platform/PlatformAdapters.h"
 
 PlatformAdapters systemAdapters()
@@ -8,6 +7,6 @@ PlatformAdapters systemAdapters()
     adapters.codePage = createCodePage936();
     adapters.mapper = createTraditionalMapper();
     adapters.clipboard = createClipboard();
-    adapters.urlOpener = std::make_unique<DesktopUrlOpener>();
+    adapters.urlOpener = createUrlOpener();
     return adapters;
 }
