@@ -3,5 +3,6 @@
 
 class QWidget;
 
-// Benchmark builds time the window's first frame; other builds do nothing.
+// Benchmark builds time the window's first frame; the web build tells the
+// page of it; other builds do nothing.
 void watchFirstPaint(QWidget *window);

@@ -34,8 +34,18 @@ list(JOIN VELMORA_ICON_SIZES ", " VELMORA_ICON_SIZES_CSV)
 # OpenCC's dictionaries are opened by full path, never from the current
 # directory: on Linux from the data folder of the OpenCC found here, on
 # Windows from the folder VELMORA_OPENCC_DATA_DIR beside the program, which
-# gets the build host's own dictionaries.
-if(WIN32)
+# gets the build host's own dictionaries, as the site does.
+# On the web the page puts them, and the program's fonts, into the program's
+# file system, in VELMORA_PAGE_FILES_DIR.
+set(VELMORA_PAGE_FILES_DIR /velmora)
+set(VELMORA_PAGE_FONT_DIR "")
+if(EMSCRIPTEN)
+    set(VELMORA_OPENCC_DATA_DIR ${VELMORA_PAGE_FILES_DIR}/opencc)
+    set(VELMORA_PAGE_FONT_DIR ${VELMORA_PAGE_FILES_DIR}/fonts)
+    set(VELMORA_OPENCC_HOST_DATA_DIR /usr/share/opencc CACHE PATH
+        "The build host's OpenCC dictionaries, which the site serves")
+    set(VELMORA_DICTIONARY_SOURCE ${VELMORA_OPENCC_HOST_DATA_DIR})
+elseif(WIN32)
     set(VELMORA_OPENCC_DATA_DIR opencc)
     set(VELMORA_OPENCC_HOST_DATA_DIR /usr/share/opencc CACHE PATH
         "The build host's OpenCC dictionaries, shipped with the Windows program")

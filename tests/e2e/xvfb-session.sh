@@ -21,7 +21,7 @@ pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$work_dir"
+    [ -n "${VELMORA_KEEP_WORK:-}" ] && echo "kept $work_dir" || rm -rf "$work_dir"
 }
 trap cleanup EXIT
 

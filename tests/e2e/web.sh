@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The site in a real browser window on a private Xvfb, served by nginx with
+# the repository's configuration on 127.0.0.1, the maker's site answered by
+# the same server; the checks themselves are web/checks.mjs, driving the
+# browser with puppeteer-core.
+#   web.sh chromium|firefox SITE ASSETS NODE-MODULES
+source "$(dirname "$0")/xvfb-session.sh"
+browser=$1
+site=$(cd "$2" && pwd)
+assets=$(cd "$3" && pwd)
+modules=$(cd "$4" && pwd)
+
+# nginx on a free port: the site at /, the same site with one file missing
+# at /broken/, and the maker's site by its host name.
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+mkdir -p "$work_dir/nginx/logs" "$work_dir/maker"
+echo '<!DOCTYPE html><title>maker</title>' >"$work_dir/maker/index.html"
+for page in fenzu Article/fantizi gexing/haoting; do
+    mkdir -p "$work_dir/maker/$page" && cp "$work_dir/maker/index.html" "$work_dir/maker/$page/"
+done
+cat >"$work_dir/nginx/nginx.conf" <<CONF
+# Workers as the test's own user, who can read the site.
+user $(id -un);
+worker_processes 1;
+pid $work_dir/nginx/nginx.pid;
+error_log $work_dir/nginx/logs/error.log;
+events {}
+http {
+    access_log $work_dir/nginx/logs/access.log;
+    client_body_temp_path $work_dir/nginx;
+    proxy_temp_path $work_dir/nginx;
+    fastcgi_temp_path $work_dir/nginx;
+    uwsgi_temp_path $work_dir/nginx;
+    scgi_temp_path $work_dir/nginx;
+    server {
+        listen 127.0.0.1:$port default_server;
+        root $site;
+        location = /broken/fonts/velmora.ttf { return 404; }
+        location /broken/ { alias $site/; }
+        include $(cd "$(dirname "$0")/../.." && pwd)/packaging/web/nginx-site.conf;
+    }
+    server {
+        listen 127.0.0.1:$port;
+        server_name www.korvane.example;
+        root $work_dir/maker;
+    }
+}
+CONF
+nginx -p "$work_dir/nginx" -c "$work_dir/nginx/nginx.conf" -g 'daemon off;' 2>"$work_dir/nginx/stderr" &
+pids+=($!)
+wait_until curl -sf -o /dev/null "http://127.0.0.1:$port/" ||
+    fail "nginx did not serve the site: $(tail -n 5 "$work_dir/nginx/stderr" "$work_dir/nginx/logs/error.log")"
+
+start_xvfb 1600x1300 # room for the window at ratio 2
+# The browsers' profiles and caches stay in the test's folder.
+export HOME="$work_dir/home"
+mkdir -p "$HOME"
+export first_pair spaced_pair traditional_spaced_pair
+node "$(dirname "$0")/web/checks.mjs" "$browser" "http://127.0.0.1:$port" "$assets" "$work_dir" "$modules" ||
+    fail "$browser: the checks failed"
+echo "PASS: web in $browser"
