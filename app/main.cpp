@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/StartupProbe.h"
 #include "platform/FontWarmUp.h"
+#include "platform/WindowState.h"
 #include "VelmoraConfig.h"
 #include "window/QtTranslations.h"
 #include "window/SignatureWindow.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     SignatureWindow window(systemAdapters());
     QObject::connect(&window, &SignatureWindow::firstFrameShown,
                      [] { QApplication::setFont(windowFont(FontFallbacks::Allowed)); });
+    window.setWindowState(initialWindowState());
     window.show();
     watchFirstPaint(&window);
     return application.exec();

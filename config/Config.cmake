@@ -39,7 +39,13 @@ list(JOIN VELMORA_ICON_SIZES ", " VELMORA_ICON_SIZES_CSV)
 # file system, in VELMORA_PAGE_FILES_DIR.
 set(VELMORA_PAGE_FILES_DIR /velmora)
 set(VELMORA_PAGE_FONT_DIR "")
+# The window's backgrounds: raw pixels compiled in as resources, or on the
+# web the committed PNG files, which the site serves.
+set(VELMORA_ARTWORK_FOLDER :/artwork)
+set(VELMORA_BACKGROUND_EXTENSION rgb32)
 if(EMSCRIPTEN)
+    set(VELMORA_ARTWORK_FOLDER ${VELMORA_PAGE_FILES_DIR}/artwork)
+    set(VELMORA_BACKGROUND_EXTENSION png)
     set(VELMORA_OPENCC_DATA_DIR ${VELMORA_PAGE_FILES_DIR}/opencc)
     set(VELMORA_PAGE_FONT_DIR ${VELMORA_PAGE_FILES_DIR}/fonts)
     set(VELMORA_OPENCC_HOST_DATA_DIR /usr/share/opencc CACHE PATH

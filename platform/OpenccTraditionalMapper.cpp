@@ -2,6 +2,7 @@
 #include "platform/TraditionalMapper.h"
 
 #include "platform/DictionaryFolder.h"
+#include "platform/SiteFiles.h"
 
 #include <QList>
 #include <QStringDecoder>
@@ -28,15 +29,18 @@ std::string jsonEscaped(const std::string &path)
     return escaped;
 }
 
+const std::string phrasesFile = "/STPhrases.ocd2";
+const std::string charactersFile = "/STCharacters.ocd2";
+
 // OpenCC's s2t configuration: longest-phrase segmentation on STPhrases, then
 // STPhrases and STCharacters. The dictionaries are named by full path, so
 // that no file of the current directory is ever opened in their place.
 std::string s2tConfiguration(const std::string &dictionaryFolder)
 {
     const std::string folder = jsonEscaped(dictionaryFolder);
-    const std::string phrases = R"({"type": "ocd2", "file": ")" + folder + R"(/STPhrases.ocd2"})";
+    const std::string phrases = R"({"type": "ocd2", "file": ")" + folder + phrasesFile + R"("})";
     const std::string characters =
-        R"({"type": "ocd2", "file": ")" + folder + R"(/STCharacters.ocd2"})";
+        R"({"type": "ocd2", "file": ")" + folder + charactersFile + R"("})";
     return R"({"name": "Simplified Chinese to Traditional Chinese",
         "segmentation": {"type": "mmseg", "dict": )" +
            phrases + R"(},
@@ -85,6 +89,8 @@ private:
     opencc::ConverterPtr converter()
     {
         if (!m_converter) {
+            for (const std::string &file : {phrasesFile, charactersFile})
+                ensureSiteFile(QString::fromStdString(m_folder + file));
             try {
                 opencc::Config config;
                 m_converter = config.NewFromString(s2tConfiguration(m_folder), m_folder);

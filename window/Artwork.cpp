@@ -4,12 +4,13 @@
 #include "assets/generator/Background.h"
 #include "layout/ArtworkTable.h"
 #include "layout/HandCursorBitmap.h"
+#include "platform/SiteFiles.h"
 #include "VelmoraConfig.h"
 
 #include <QBitmap>
+#include <QFile>
 #include <QMap>
 #include <QPixmap>
-#include <QResource>
 
 namespace {
 
@@ -17,9 +18,11 @@ namespace {
 // or has the wrong size.
 QImage rawPicture(const QString &path, QSize size, QImage::Format format)
 {
-    const QResource resource(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     // The pixels stay in the inflated buffer, which the picture owns.
-    auto *pixels = new QByteArray(resource.uncompressedData());
+    auto *pixels = new QByteArray(file.readAll());
     if (pixels->size() != qsizetype(size.width()) * size.height() * 4) {
         delete pixels;
         return {};
@@ -29,12 +32,19 @@ QImage rawPicture(const QString &path, QSize size, QImage::Format format)
         [](void *buffer) { delete static_cast<QByteArray *>(buffer); }, pixels);
 }
 
-// The compiled-in picture at one of ArtworkTable::scales.
+// The committed picture at one of ArtworkTable::scales: raw pixels compiled
+// in, or on the web the site's PNG file; null if missing or of the wrong size.
 QImage shippedBackground(qreal scale)
 {
-    return rawPicture(QStringLiteral(":/artwork/") +
-                          backgroundFileName(scale, QLatin1String("rgb32")),
-                      ArtworkTable::pictureSize * scale, QImage::Format_RGB32);
+    const QLatin1String extension(VelmoraConfig::backgroundExtension);
+    const QString path = QString::fromUtf8(VelmoraConfig::artworkFolder) + u'/' +
+                         backgroundFileName(scale, extension);
+    const QSize size = ArtworkTable::pictureSize * scale;
+    if (extension == QLatin1String("rgb32"))
+        return rawPicture(path, size, QImage::Format_RGB32);
+    ensureSiteFile(path);
+    const QImage picture(path);
+    return picture.size() == size ? picture.convertToFormat(QImage::Format_RGB32) : QImage();
 }
 
 // Painted with the generator's own code, so that lines and texts fall on

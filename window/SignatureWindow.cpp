@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -74,6 +75,7 @@ SignatureWindow::SignatureWindow(PlatformAdapters adapters, QWidget *parent)
     FixedLook::giveOwnStyle(this);
     setTabOrder(m_signatureBox, m_symbolStrip);
     m_signatureBox->setFocus();
+    connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, this, &SignatureWindow::layOutTextAgain);
 }
 
 SignatureWindow::~SignatureWindow() = default;
@@ -137,6 +139,16 @@ void SignatureWindow::finishStartUp()
     // The window, having no icon of its own, shows the application's.
     QGuiApplication::setWindowIcon(Artwork::icon());
     emit firstFrameShown();
+}
+
+void SignatureWindow::layOutTextAgain()
+{
+    // Fonts installed while the window is open (on the web, fuller faces
+    // arriving after it shows) reach text already laid out only when it is
+    // laid out again.
+    QTextDocument *document = m_signatureBox->document();
+    document->markContentsDirty(0, document->characterCount());
+    update();
 }
 
 void SignatureWindow::run(WindowLayout::Command command)

@@ -44,6 +44,7 @@ private:
     void createStatusLine();
     void createHotSpots();
     void finishStartUp();
+    void layOutTextAgain();
     void run(WindowLayout::Command command);
 
     PlatformAdapters m_adapters;

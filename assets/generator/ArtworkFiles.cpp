@@ -56,6 +56,11 @@ bool writeBackground(qreal ratio, const QString &path)
     return savePng(paintBackground(ratio), path);
 }
 
+bool writeIcon(int size, const QString &path)
+{
+    return savePng(paintIcon(size), path);
+}
+
 bool writeArtwork(const QDir &folder, const QString &cursorHeader)
 {
     if (!folder.exists() && !QDir().mkpath(folder.path()))

@@ -10,3 +10,6 @@ bool writeArtwork(const QDir &folder, const QString &cursorHeader);
 
 // Writes the background picture for one device pixel ratio as a PNG file.
 bool writeBackground(qreal ratio, const QString &path);
+
+// Writes the icon at one size as a PNG file, for the web page's manifest.
+bool writeIcon(int size, const QString &path);

@@ -4,6 +4,7 @@
 //                                      velmora_artwork OUTPUT_FOLDER CURSOR_HEADER
 // Paints the background picture for a device pixel ratio:
 //                                      velmora_artwork --background RATIO PNG
+// Paints the icon at a size in pixels:   velmora_artwork --icon SIZE PNG
 // Unpacks a picture into the raw 32-bit pixels the window compiles in:
 //                                      velmora_artwork --unpack PNG RAW
 #include "assets/generator/ArtworkFiles.h"
@@ -47,13 +48,17 @@ int main(int argc, char *argv[])
         return unpack(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     }
     QGuiApplication application(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--icon") == 0) {
+        const int size = QByteArray(argv[2]).toInt();
+        return size > 0 && writeIcon(size, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    }
     const bool oneBackground = argc == 4 && qstrcmp(argv[1], "--background") == 0;
     bool validRatio = false;
     const qreal ratio = oneBackground ? QByteArray(argv[2]).toDouble(&validRatio) : 0;
     if (argc != 3 && !(validRatio && ratio > 0)) {
         std::fprintf(stderr,
                      "usage: %s OUTPUT_FOLDER CURSOR_HEADER | --background RATIO PNG"
-                     " | --unpack PNG RAW\n",
+                     " | --icon SIZE PNG | --unpack PNG RAW\n",
                      argv[0]);
         return 2;
     }

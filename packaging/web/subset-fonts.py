@@ -6,8 +6,10 @@
 #   velmora.ttf: every character of the program's own texts (the string
 #     literals of the given sources: the catalogue, the window's texts, the
 #     messages), in simplified and in traditional form;
-#   velmora-common.ttf: the characters people commonly type or paste: GB2312,
-#     their traditional forms, and Latin, punctuation and full-width forms;
+#   velmora-full.ttf: those and the characters people commonly type or
+#     paste: GB2312, their traditional forms, and Latin, punctuation and
+#     full-width forms; the page hands it over after the window shows, in
+#     the first one's place;
 #   velmora-uming.ttf: those of both that Zen Hei lacks, from AR PL UMing CN,
 #     which the window falls back to as on Linux.
 # Traditional forms come from OpenCC's s2t, the dictionaries the program uses.
@@ -84,10 +86,10 @@ def main():
     own = ''.join(text for path in sys.argv[4:] for text in literals(path))
     own += traditional(own) + ''.join(chr(c) for c in range(0x20, 0x7F))
     common = gb2312() + latin_and_forms()
-    common += traditional(common)
+    common += traditional(common) + own
     sharp = face(zenhei, 'WenQuanYi Zen Hei Sharp')
     lacking = write(zenhei, sharp, own, f'{output}/velmora.ttf')
-    lacking += write(zenhei, sharp, common, f'{output}/velmora-common.ttf')
+    lacking += write(zenhei, sharp, common, f'{output}/velmora-full.ttf')
     missing = write(uming, face(uming, 'AR PL UMing CN'), ''.join(sorted(set(lacking))),
                     f'{output}/velmora-uming.ttf')
     # A character of the program's own that neither face has would show as a box.

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include "platform/WindowState.h"
+
+Qt::WindowStates initialWindowState()
+{
+    return Qt::WindowNoState;
+}
