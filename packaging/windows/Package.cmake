@@ -59,19 +59,5 @@ get_filename_component(INSTALLER_NAME ${INSTALLER} NAME)
 configure_file(${TEMPLATE} ${work}/installer.nsi @ONLY)
 execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 ${work}/installer.nsi COMMAND_ERROR_IS_FATAL ANY)
 
-# The zip: its entries in sorted order, each with the same time, the usual
-# permissions and no owner or extra time fields, its DOS times in UTC, so that
-# neither the clock, the time zone nor the umask leaves a trace in it.
-get_filename_component(parent ${FOLDER} DIRECTORY)
-get_filename_component(name ${FOLDER} NAME)
-file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE ${parent} ${FOLDER}/*)
-list(SORT entries)
-set(listing ${work}/zip-entries.txt)
-list(JOIN entries "\n" listing_text)
-file(WRITE ${listing} "${listing_text}\n")
-execute_process(COMMAND chmod -R u=rwX,go=rX ${FOLDER} COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND touch -h -d @${EPOCH} ${FOLDER} ${entries}
-                WORKING_DIRECTORY ${parent} COMMAND_ERROR_IS_FATAL ANY)
-file(REMOVE ${ZIP})
-execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${ZIP_PROGRAM} -X -D -q ${ZIP} -@
-                WORKING_DIRECTORY ${parent} INPUT_FILE ${listing} COMMAND_ERROR_IS_FATAL ANY)
+# The zip, which no clock, time zone or umask leaves a trace in.
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ReproducibleZip.cmake)

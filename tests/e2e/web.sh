@@ -3,10 +3,11 @@
 # The site in a real browser window on a private Xvfb, served by nginx with
 # the repository's configuration on 127.0.0.1 from the folder $work_dir/served
 # links to, the maker's site answered by the same server; the checks
-# themselves are web/CHECKS.mjs, driving the browser with puppeteer-core.
+# themselves are the node script CHECKS (web/checks.mjs, say), driving the
+# browser with puppeteer-core.
 #   web.sh CHECKS chromium|firefox SITE ASSETS NODE-MODULES MAKE-SITE
 source "$(dirname "$0")/xvfb-session.sh"
-checks=$1
+checks=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 browser=$2
 site=$(cd "$3" && pwd)
 assets=$(cd "$4" && pwd)
@@ -66,6 +67,6 @@ start_xvfb 1600x1300 # room for the window at ratio 2
 export HOME="$work_dir/home"
 mkdir -p "$HOME"
 export first_pair spaced_pair traditional_spaced_pair
-node "$(dirname "$0")/web/$checks.mjs" "$browser" "http://127.0.0.1:$port" "$assets" "$work_dir" "$modules" ||
-    fail "$checks in $browser failed"
-echo "PASS: web $checks in $browser"
+node "$checks" "$browser" "http://127.0.0.1:$port" "$assets" "$work_dir" "$modules" ||
+    fail "$(basename "$checks") in $browser failed"
+echo "PASS: web $(basename "$checks") in $browser"

@@ -35,8 +35,9 @@ const centre = (name) => [controls[name][0] + controls[name][2] / 2, controls[na
 
 // Each browser at the device pixel ratio as its users set it: Firefox's own
 // setting, Chromium's screen as puppeteer emulates it; `viewport` replaces
-// Chromium's screen (a phone's, say).
-export function launch(ratio, viewport = null) {
+// Chromium's screen (a phone's, say). Chromium keeps a profile of its own
+// for each ratio and screen, unless given a name for one.
+export function launch(ratio, viewport = null, profile = `${ratio}-${viewport ? 'phone' : 'desk'}`) {
     if (browserName === 'firefox') {
         return puppeteer.launch({
             headless: false, defaultViewport: null, browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
@@ -51,7 +52,7 @@ export function launch(ratio, viewport = null) {
     }
     return puppeteer.launch({
         headless: false, defaultViewport: viewport || { width: 800, height: 600, deviceScaleFactor: ratio },
-        executablePath: '/usr/bin/chromium', userDataDir: `${work}/chromium-${ratio}-${viewport ? 'phone' : 'desk'}`,
+        executablePath: '/usr/bin/chromium', userDataDir: `${work}/chromium-${profile}`,
         args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--no-first-run', '--disable-quic',
             '--disable-background-networking', '--disable-component-update', '--disable-sync',
             `--host-resolver-rules=MAP www.korvane.example 127.0.0.1:${port}`, '--window-size=900,700'],
