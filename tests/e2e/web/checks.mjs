@@ -9,8 +9,18 @@ import {
     setClipboard, sleep, withControl,
 } from './browser.mjs';
 
+// Before the page's scripts: what each new tab was asked for with.
+function recordOpened() {
+    const openNow = window.open.bind(window);
+    window.opened = [];
+    window.open = (...args) => {
+        window.opened.push(String(args[2]));
+        return openNow(...args);
+    };
+}
+
 async function checkCommands(browser) {
-    const page = await open(browser);
+    const page = await open(browser, '/', recordOpened);
     const empty = await pixels(page, 'empty');
     // Over 获取情侣签名 the browser shows the window's own hand, a picture of the page's.
     const before = page.requests.length;
@@ -65,7 +75,10 @@ async function checkCommands(browser) {
             await tab.waitForFunction(() => document.readyState === 'complete', { timeout: 10000 }).catch(() => {});
             const address = `http://www.korvane.example/${path}`;
             check(tab.url() === address, `${name} opened ${tab.url()}${tab.url() === address ? '' : `, not ${address}`}`);
+            // The server's opener policy severs the tab too; the page asks for it itself.
             check(await tab.evaluate(() => window.opener === null), `${name}'s tab has no opener`);
+            const asked = await page.evaluate(() => window.opened.pop());
+            check(/noopener/.test(asked), `${name} asked for a tab without an opener (${asked})`);
             await tab.close();
         }
     }
