@@ -25,7 +25,9 @@ host_setup() {
 host_identity() {
     cat "$emscripten_toolchain"
     emcc -v 2>&1
-    dpkg-query -W emscripten binaryen 'clang-[0-9]*' 'lld-[0-9]*' cmake ninja-build
+    # Installed packages only: dpkg also knows names that other packages mention.
+    dpkg-query -W -f='${db:Status-Abbrev} ${Package} ${Version}\n' emscripten binaryen 'clang-[0-9]*' 'lld-[0-9]*' \
+        cmake ninja-build | awk '$1 == "ii"'
 }
 
 # host_cmake SOURCE BUILD ARGS...: configures a release build for
