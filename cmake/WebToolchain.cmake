@@ -13,3 +13,6 @@ set(ENV{NODE_PATH} /usr/share/nodejs)
 set(QT_CHAINLOAD_TOOLCHAIN_FILE /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 include(${VELMORA_WEB_DEPS}/qt/lib/cmake/Qt6/qt.toolchain.cmake)
 list(APPEND CMAKE_FIND_ROOT_PATH ${VELMORA_WEB_DEPS}/qt ${VELMORA_WEB_DEPS}/opencc)
+# Debian's Qt 6.8 source leaves a static Qt's plugins out of the programs
+# that link it; the program needs the wasm platform plugin built in.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
