@@ -99,6 +99,20 @@ export async function click(page, name, touch = false) {
     await sleep(100);
 }
 
+// The CSS cursor over the middle of a control: the style of the innermost
+// element there, found through Qt's shadow roots.
+export async function cursorOver(page, name) {
+    const [left, top, scale] = await placement(page);
+    const [x, y] = centre(name);
+    return page.evaluate((pointX, pointY) => {
+        let element = document.elementFromPoint(pointX, pointY);
+        for (let inner = element?.shadowRoot?.elementFromPoint(pointX, pointY); inner && inner !== element;
+            inner = element.shadowRoot?.elementFromPoint(pointX, pointY))
+            element = inner;
+        return element ? getComputedStyle(element).cursor : '';
+    }, left + x * scale, top + y * scale);
+}
+
 export const clipboard = () =>
     execFileSync('xclip', ['-o', '-selection', 'clipboard'], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
 export function setClipboard(text) {

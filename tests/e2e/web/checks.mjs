@@ -5,7 +5,7 @@
 // cursor, a refused copy reported, nothing asked of another origin, and the
 // page's messages when WebAssembly or a file is missing.
 import {
-    browserName, check, clipboard, click, expectCopied, expectPicture, finish, launch, open, pixels,
+    browserName, check, clipboard, click, cursorOver, expectCopied, expectPicture, finish, launch, open, pixels,
     setClipboard, sleep, withControl,
 } from './browser.mjs';
 
@@ -22,17 +22,10 @@ function recordOpened() {
 async function checkCommands(browser) {
     const page = await open(browser, '/', recordOpened);
     const empty = await pixels(page, 'empty');
-    // Over 获取情侣签名 the browser shows the window's own hand, a picture of
-    // the page's: the cursor of the element under the pointer, looked for
-    // through Qt's shadow roots.
+    // Over 获取情侣签名 the browser shows the window's own hand, a picture of the page's.
     await page.mouse.move(0, 0);
     await click(page, 'Label1');
-    const cursor = await page.evaluate((x, y) => {
-        let element = document.elementFromPoint(x, y);
-        while (element?.shadowRoot?.elementFromPoint(x, y) && element.shadowRoot.elementFromPoint(x, y) !== element)
-            element = element.shadowRoot.elementFromPoint(x, y);
-        return element ? getComputedStyle(element).cursor : '';
-    }, ...(await page.$eval('main', (main) => [main.getBoundingClientRect().left + 96, main.getBoundingClientRect().top + 294])));
+    const cursor = await cursorOver(page, 'Label1');
     check(cursor.includes('data:image/png'), `the hand cursor shows over 获取情侣签名${cursor.includes('data:') ? '' : `: ${cursor}`}`);
     await click(page, 'Label4');
     await expectCopied(process.env.first_pair, '获取情侣签名 then 复制 copied the first pair');
